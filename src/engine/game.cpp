@@ -465,21 +465,6 @@ void Game::WriteUndoSnapshot(int step) {
   hooks_->WriteUndoRecord(*this, step, gameRec);
 }
 
-Card Game::TopCard(PileKind kind, int index) const {
-  switch (kind) {
-    case PileKind::Player:
-    case PileKind::Opponent: {
-      const int o = kind == PileKind::Player ? 0 : 1;
-      if (index == kStock) return state.StockTop(o);
-      if (index == kReserve) return state.ReserveTop(o);
-      if (index == kWaste) return state.WasteTop(o);
-      return 0;
-    }
-    case PileKind::Tableau: return index >= 1 && index <= 8 ? state.TableauTop(index) : 0;
-    case PileKind::Center: return index >= 1 && index <= 8 ? state.CenterTop(index) : 0;
-    case PileKind::None: break;
-  }
-  return 0;
-}
+Card Game::TopCard(PileKind kind, int index) const { return cv::TopCard(state, kind, index); }
 
 }  // namespace cv

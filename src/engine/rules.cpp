@@ -45,6 +45,23 @@ Found TableauToCenter(const GameState& s) {
   return {};
 }
 
+Card TopCard(const GameState& s, PileKind kind, int index) {
+  switch (kind) {
+    case PileKind::Player:
+    case PileKind::Opponent: {
+      const int o = kind == PileKind::Player ? kLocal : kOpponent;
+      if (index == kStock) return s.StockTop(o);
+      if (index == kReserve) return s.ReserveTop(o);
+      if (index == kWaste) return s.WasteTop(o);
+      return 0;
+    }
+    case PileKind::Tableau: return index >= 1 && index <= 8 ? s.TableauTop(index) : 0;
+    case PileKind::Center: return index >= 1 && index <= 8 ? s.CenterTop(index) : 0;
+    case PileKind::None: break;
+  }
+  return 0;
+}
+
 namespace {
 
 bool SameColour(int a, int b) { return a == b || (IsBlackSuit(a) && IsBlackSuit(b)) || (IsRedSuit(a) && IsRedSuit(b)); }

@@ -35,6 +35,9 @@ Found CheckPlayer(const GameState& s, int value, int suit, int index);
 // on top of a lower pile elsewhere is preferred, so that short piles empty first.
 Found TableauToCenter(const GameState& s);
 
+// The top card of a pile as the board shows it (0 when empty or not a pile).
+Card TopCard(const GameState& s, PileKind kind, int index);
+
 // Judges a move of the local player: kAllowed or the rule code that refuses it.
 // destTop is the destination's top card as the caller sees it (0 when empty).
 int CanPlay(const GameState& s, PileRef from, Card card, PileRef to, Card destTop);
