@@ -143,7 +143,6 @@ void Game::Deal() {
     rng.Seed(platform_.ClockSeed());
     state.Turn = TossTurn(rng.Next());
   }
-  state.TurnCount = 1;
   const std::string br2 = std::string(kCrLf) + std::string(kCrLf);
   if (state.Turn == 1)
     Msg = "You won the toss." + br2 + "You go first.";
@@ -158,6 +157,9 @@ void Game::Deal() {
   Msg.clear();
   PlayGameSound(11);
   GameStart = platform_.Now();
+  // The dealt position, taken while TurnCount is still 0: the restart position too.
+  hooks_->SaveTurnBackup(*this);
+  state.TurnCount = 1;
   table_.SetStatusPanel(kPanelPlayerCount, LeadingSpaceNumber(48));
   table_.SetStatusPanel(kPanelOpponentCount, LeadingSpaceNumber(48));
 }

@@ -21,7 +21,8 @@ class GameHooks {
  public:
   virtual ~GameHooks() = default;
   virtual void FinishGame(Game& game, int winner);
-  // The start of a turn of the local player: the TurnCount-parity turn backup.
+  // The start of a turn of the local player: the TurnCount-parity turn backup. The
+  // deal calls it with TurnCount still 0.
   virtual void SaveTurnBackup(Game&) {}
   // Record `step` of the per-move undo file.
   virtual void WriteUndoRecord(Game&, int /*step*/, const GameRec&) {}
@@ -45,6 +46,7 @@ class Game {
 
   void SetHooks(GameHooks* hooks) { hooks_ = hooks ? hooks : &defaultHooks_; }
   void SetOpponent(OpponentPlayer* opponent) { opponent_ = opponent; }
+  OpponentPlayer* opponent() const { return opponent_; }
   Table& table() { return table_; }
   Platform& platform() { return platform_; }
   GameHooks& hooks() { return *hooks_; }

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "cards.h"
+#include "options/preferences.h"
 #include "piles.h"
 
 namespace cv {
@@ -48,6 +49,15 @@ class Table {
   virtual void ClearBoard() = 0;
   // The board closes itself (a close asked for while a turn was being played).
   virtual void CloseBoard() = 0;
+
+  // Shows a board structure (1001..1004); the win display shows 1002 for a while.
+  virtual void SetStructure(int /*structure*/) {}
+  // A player's appearance: structure, background, pile pictures, faces and backs.
+  virtual void ApplyPreferences(const Preferences&) {}
+  // Status-bar panels 4 to 7 (the match) shown or hidden, the bar re-laid.
+  virtual void ShowMatchPanels(bool /*visible*/) {}
+  // The logo picture of an idle board.
+  virtual void ShowLogo() {}
 };
 
 }  // namespace cv
