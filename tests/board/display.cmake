@@ -1,0 +1,9 @@
+corvalle_test(board_display_tests
+  ${CMAKE_CURRENT_LIST_DIR}/appearance_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/backgrounds_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/drag_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/flight_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/layout_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_strip_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/status_bar_test.cpp)
+target_link_libraries(board_display_tests PRIVATE corvalle_board_display)
