@@ -36,10 +36,8 @@ int SetStructure(int current, int value, const StructureLoader& load);
 // Text colour of the Tableau counts: black on the first structure, white on the others.
 uint32_t TabCntColor(int structure);
 
-// The empty-pile picture pair in use, each pair a large and a small picture.
+// The empty-pile picture pair in use; piles show its card-sized picture.
 enum class EmptyPicture { GreyDotted, TanTextured };
-inline constexpr QSize kEmptyPictureSize{71, 96};
-inline constexpr QSize kEmptyPictureSmallSize{59, 80};
 
 struct PileImages {
   EmptyPicture empty = EmptyPicture::GreyDotted;

@@ -61,8 +61,8 @@ bool ShowStoredBackground(BackgroundList& list, BackgroundFolder& folder, std::s
 // Top-left corners of the copies that cover the target, row by row from the top left.
 std::vector<QPoint> TilePositions(QSize target, QSize picture);
 
-// The ordinary, visible files of a folder, sorted by name without regard to case (the
-// order the original desktop's listings gave).
+// The ordinary, visible files of a folder, sorted by name without regard to case so
+// that every file system gives the same order.
 std::vector<std::string> ListFolderFiles(const QString& folder);
 
 }  // namespace cv

@@ -4,8 +4,8 @@
 
 namespace cv {
 
-const std::array<PanelSpec, kPanelCount>& StatusPanels() {
-  static constexpr std::array<PanelSpec, kPanelCount> kPanels = {{
+const std::array<StatusPanel, kPanelCount>& StatusPanels() {
+  static constexpr std::array<StatusPanel, kPanelCount> kPanels = {{
       {"Space", "Player Name", "", 1440, true},
       {"PCount", "Player's cards remaining", "", 600, true},
       {"OCount", "Opponent's cards remaining", "", 600, true},

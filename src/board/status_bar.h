@@ -8,7 +8,7 @@ namespace cv {
 
 inline constexpr int kPanelCount = 10;
 
-struct PanelSpec {
+struct StatusPanel {
   std::string_view key;
   std::string_view toolTip;
   std::string_view text;  // shown until the panel's owner writes it
@@ -17,7 +17,7 @@ struct PanelSpec {
 };
 
 // Panels 1..10 at positions 0..9.
-const std::array<PanelSpec, kPanelCount>& StatusPanels();
+const std::array<StatusPanel, kPanelCount>& StatusPanels();
 
 // A panel's design width in pixels (15 twips to the pixel).
 int PanelDesignWidth(int panel);
