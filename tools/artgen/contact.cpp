@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "folder.h"
+#include "gif.h"
 #include "outputs.h"
 #include "paint.h"
 
@@ -66,7 +67,9 @@ QImage DrawContactSheet() {
   for (size_t i = 0; i < library.size(); ++i)
     sheet.Add(i < 2 ? QString("library face sheet %1").arg(i) : QString("library back %1").arg(i - 2), library[i]);
   sheet.NewRow();
-  for (const auto& [name, image] : FolderPictures()) sheet.Add(name, image);
+  // Folder pictures as they ship: a GIF shows its reduced palette.
+  for (const auto& [name, image] : FolderPictures())
+    sheet.Add(name, name.endsWith(".gif") ? QImage::fromData(EncodeGif(image), "GIF") : image);
   return sheet.Render();
 }
 

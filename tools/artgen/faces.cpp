@@ -147,12 +147,13 @@ QString RankText(int value) {
 // The rank in the corner, fitted to a box of whole pixels so its edges stay sharp.
 void PaintIndex(QPainter& p, const Look& look, int suit, int value, FaceStyle style) {
   const QString text = RankText(value);
-  const QRectF box(1.5, 3, value == 10 ? 11.5 : 10, 11);
+  const double inset = style == FaceStyle::Tile ? 2.5 : 0;  // clear of the tile's rim
+  const QRectF box(1.5 + inset, 3 + inset, value == 10 ? 11.5 : 10, 11);
   const QPainterPath glyphs = FitText(text, look.font, look.weight, box, value == 10 ? 0.62 : 1.0);
   const QColor c = SuitColour(look, suit);
   if (style == FaceStyle::Steel) p.fillPath(glyphs.translated(0.6, 0.6), QColor(255, 255, 255, 200));
   p.fillPath(glyphs, c);
-  PaintSuit(p, style, look, suit, QPointF(box.center().x() - 4.5, 16.5), 9, false);
+  PaintSuit(p, style, look, suit, QPointF(box.center().x() - 4.5, box.bottom() + 2.5), 9, false);
 }
 
 void PaintPips(QPainter& p, FaceStyle style, const Look& look, int suit, int value) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "backs.h"
+#include "board_art.h"
 #include "faces.h"
 
 namespace artgen {
@@ -34,7 +35,35 @@ bool WriteLibraryBlob(const QString& file, const std::vector<QImage>& pictures) 
 }
 
 std::vector<NamedImage> ProgramPictures() {
-  return {{"faces_standard.png", DrawFaceSheet(FaceStyle::Standard)}, {"back_builtin.png", DrawBuiltinBack()}};
+  return {
+      {"faces_standard.png", DrawFaceSheet(FaceStyle::Standard)},
+      {"back_builtin.png", DrawBuiltinBack()},
+      {"empty_metal.png", DrawEmptyPile(false, false)},
+      {"empty_metal_small.png", DrawEmptyPile(false, true)},
+      {"empty_wood.png", DrawEmptyPile(true, false)},
+      {"empty_wood_small.png", DrawEmptyPile(true, true)},
+      {"logo_small.png", DrawLogo(false)},
+      {"logo_large.png", DrawLogo(true)},
+      {"panel_wood.png", DrawPanel(false)},
+      {"panel_metal.png", DrawPanel(true)},
+      {"caption_pstock.png", DrawPileCaption("YOUR STOCK")},
+      {"caption_preserve.png", DrawPileCaption("YOUR RESERVE")},
+      {"caption_pwaste.png", DrawPileCaption("YOUR WASTE")},
+      {"caption_ostock.png", DrawPileCaption("STOCK")},
+      {"caption_oreserve.png", DrawPileCaption("RESERVE")},
+      {"caption_owaste.png", DrawPileCaption("WASTE")},
+      {"caption_tableau_left.png", DrawColumnCaption("TABLEAU")},
+      {"caption_tableau_right.png", DrawColumnCaption("TABLEAU")},
+      {"caption_centers.png", DrawColumnCaption("CENTERS")},
+      {"turn_player.png", DrawTurnMarker(true)},
+      {"turn_opponent.png", DrawTurnMarker(false)},
+      {"tip.png", DrawTipPointer(false)},
+      {"tip_up.png", DrawTipPointer(true)},
+      {"menu_tab.png", DrawMenuTab()},
+      {"slap.png", DrawSlap()},
+      {"mouse_avatar.png", DrawHandPointer(false)},
+      {"mouse_slap.png", DrawHandPointer(true)},
+  };
 }
 
 }  // namespace artgen

@@ -6,18 +6,19 @@
 
 namespace artgen {
 
-Noise::Noise(uint32_t seed, int period) : values_(size_t(period) * period), period_(period) {
+Noise::Noise(uint32_t seed, int periodX, int periodY)
+    : values_(size_t(periodX) * (periodY ? periodY : periodX)), periodX_(periodX), periodY_(periodY ? periodY : periodX) {
   std::mt19937 rng(seed);
   std::uniform_real_distribution<double> d(0, 1);
   for (double& v : values_) v = d(rng);
 }
 
 double Noise::Lattice(int x, int y) const {
-  x %= period_;
-  y %= period_;
-  if (x < 0) x += period_;
-  if (y < 0) y += period_;
-  return values_[size_t(y) * period_ + x];
+  x %= periodX_;
+  y %= periodY_;
+  if (x < 0) x += periodX_;
+  if (y < 0) y += periodY_;
+  return values_[size_t(y) * periodX_ + x];
 }
 
 double Noise::At(double x, double y) const {

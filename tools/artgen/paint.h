@@ -8,11 +8,11 @@
 
 namespace artgen {
 
-// Smooth value noise in 0..1, repeating every `period` units on both axes so that
-// textures made from it tile without seams.
+// Smooth value noise in 0..1, repeating every `periodX` and `periodY` lattice units so
+// that textures made from it tile without seams.
 class Noise {
  public:
-  explicit Noise(uint32_t seed, int period = 256);
+  explicit Noise(uint32_t seed, int periodX = 256, int periodY = 0);
   double At(double x, double y) const;
   // Several octaves added up, each twice as fine; stays in 0..1.
   double Fractal(double x, double y, int octaves) const;
@@ -20,7 +20,7 @@ class Noise {
  private:
   double Lattice(int x, int y) const;
   std::vector<double> values_;
-  int period_;
+  int periodX_, periodY_;
 };
 
 // Text outlined in `family`, sized so that a capital letter fills `box` in height, the
