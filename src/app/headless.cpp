@@ -1,6 +1,14 @@
 #include "headless.h"
 
+#include <cstdio>
+
 namespace cv {
+
+void HeadlessPlatform::MessageBox(std::string_view text, std::string_view title, MessageIcon) {
+  std::string line(text);
+  for (size_t at; (at = line.find("\r\n")) != std::string::npos;) line.replace(at, 2, " ");
+  std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(title.size()), title.data(), line.c_str());
+}
 
 uint64_t HeadlessPlatform::ClockSeed() {
   uint64_t z = seed_ + ++draws_ * 0x9E3779B97F4A7C15ULL;

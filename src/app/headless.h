@@ -41,7 +41,8 @@ class HeadlessPlatform : public Platform {
 
   void Pause(double seconds) override { now_ += seconds / 86400.0; }
   void ProcessEvents() override {}
-  void MessageBox(std::string_view, std::string_view, MessageIcon) override {}
+  // Nobody to click a message away: it goes to the error output.
+  void MessageBox(std::string_view text, std::string_view title, MessageIcon) override;
   bool AskYesNo(std::string_view, std::string_view, MessageIcon) override { return true; }
   void Beep() override {}
   void PlaySoundFile(const std::string&) override {}

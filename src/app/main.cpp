@@ -10,8 +10,9 @@ namespace {
 
 void Usage() {
   std::fprintf(stderr,
-               "usage: corvalle --selfplay N [--seed S] [--no-check]\n"
-               "  plays N games of the computer against a rules-abiding bot with no window\n");
+               "usage: corvalle --selfplay N [--seed S] [--no-check] [--home DIR]\n"
+               "  plays N games of the computer against a rules-abiding bot with no window;\n"
+               "  with --home the results go into the player and score files of program folder DIR\n");
 }
 
 bool ParseNumber(const char* text, unsigned long long& out) {
@@ -31,6 +32,8 @@ int RunSelfPlayCommand(int argc, char** argv) {
     } else if (a == "--seed" && i + 1 < argc && ParseNumber(argv[i + 1], n)) {
       opt.seed = n;
       ++i;
+    } else if (a == "--home" && i + 1 < argc && argv[i + 1][0] != '\0') {
+      opt.home = argv[++i];
     } else if (a == "--no-check") {
       opt.checkInvariants = false;
     } else {
@@ -43,7 +46,10 @@ int RunSelfPlayCommand(int argc, char** argv) {
   const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::fputs(cv::FormatSelfPlayReport(r, secs).c_str(), stdout);
   if (!r.failure.empty()) {
-    std::fprintf(stderr, "self-play failed in game %d: %s", r.games, r.failure.c_str());
+    if (r.games == 0)
+      std::fprintf(stderr, "self-play failed: %s", r.failure.c_str());
+    else
+      std::fprintf(stderr, "self-play failed in game %d: %s", r.games, r.failure.c_str());
     return 1;
   }
   return 0;

@@ -1,11 +1,13 @@
 #include "selfplay.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "engine/invariants.h"
 #include "headless.h"
 #include "local_bot.h"
 #include "opponent/computer.h"
+#include "records/records.h"
 
 namespace cv {
 namespace {
@@ -30,13 +32,15 @@ std::string DescribePosition(const GameState& s) {
   return out;
 }
 
-// Counts moves, checks every position and keeps the result of each game.
+// Counts moves, checks every position and keeps the result of each game; the record
+// keeping (when there is any) goes on behind it.
 class SelfPlayHooks : public GameHooks {
  public:
-  explicit SelfPlayHooks(bool check) : check_(check) {}
+  SelfPlayHooks(bool check, GameHooks* records) : check_(check), inner_(records ? *records : plain_) {}
 
   void MoveDone(Game& g) override {
     ++moves;
+    inner_.MoveDone(g);
     if (!check_ || !failure.empty()) return;
     if (const std::string err = CheckPosition(g.state); !err.empty())
       failure = "after a move from " + std::string(PileKindName(g.SelPile)) + " " + std::to_string(g.SelIndex) +
@@ -45,8 +49,10 @@ class SelfPlayHooks : public GameHooks {
   void FinishGame(Game& g, int w) override {
     winner = w;
     turns = g.state.TurnCount;
-    GameHooks::FinishGame(g, w);
+    inner_.FinishGame(g, w);
   }
+  void SaveTurnBackup(Game& g) override { inner_.SaveTurnBackup(g); }
+  void WriteUndoRecord(Game& g, int step, const GameRec& rec) override { inner_.WriteUndoRecord(g, step, rec); }
 
   long moves = 0;
   int winner = -1;
@@ -55,6 +61,8 @@ class SelfPlayHooks : public GameHooks {
 
  private:
   bool check_;
+  GameHooks plain_;
+  GameHooks& inner_;
 };
 
 }  // namespace
@@ -66,9 +74,20 @@ SelfPlayResult RunSelfPlay(const SelfPlayOptions& opt) {
   Game game(table, platform);
   game.SpeedDelay = 0;
   game.rng.Seed(opt.seed);
+  std::optional<Records> records;
+  if (!opt.home.empty()) {
+    game.AppPath = opt.home;
+    records.emplace(game);
+    if (records->Open() == Records::OpenResult::PlayersMissing) {
+      r.failure = opt.home + " is not a program folder: " + records->players.Path() + " is missing\n";
+      return r;
+    }
+    if (records->players.PlayerRecord == 0) records->players.ChoosePlayer("Player");
+    game.SpeedDelay = 0;  // the player's speed would only stretch the virtual clock
+  }
   Computer computer(game);
   LocalBot bot(game);
-  SelfPlayHooks hooks(opt.checkInvariants);
+  SelfPlayHooks hooks(opt.checkInvariants, records ? &*records : nullptr);
   game.SetHooks(&hooks);
   game.SetOpponent(&computer);
 
@@ -93,6 +112,7 @@ SelfPlayResult RunSelfPlay(const SelfPlayOptions& opt) {
     else ++r.stalled;
     if (hooks.winner >= 0) r.turns += hooks.turns;
   }
+  if (records) records->Shutdown(std::nullopt);
   r.moves = hooks.moves;
   r.failure = hooks.failure;
   return r;
