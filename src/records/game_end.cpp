@@ -98,7 +98,7 @@ void GameEnd::FinishGame(int winner) {
   if (localWon) {
     if (!g_.prefs.SoundsOff()) g_.platform().PlaySoundFile(g_.AppPath + "/Data/win.wav");
     table.SetStructure(kWinStructure);
-  } else if (!g_.prefs.SoundsOff()) {
+  } else {
     g_.PlayGameSound(9);
   }
   g_.EndSelected();

@@ -30,8 +30,6 @@ class RecordFile {
   bool OpenFresh(const std::string& path);
   void Close() { file_.reset(); }
   bool IsOpen() const { return file_ != nullptr; }
-  const std::string& path() const { return path_; }
-  size_t recordLength() const { return length_; }
 
   std::vector<uint8_t> Read(int record) const;
   // False, reported, when the file is not open or the write did not reach the disk.

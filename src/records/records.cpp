@@ -18,7 +18,7 @@ Records::~Records() { g_.SetHooks(nullptr); }
 Records::OpenResult Records::Open() {
   if (!players.Open()) return OpenResult::PlayersMissing;
   saved.OpenSavedFile();
-  saved.OpenUndoFile(true);
+  saved.OpenUndoFile();
   players.PlayerRecord = players.LastPlayer();
   if (players.PlayerRecord != 0)
     players.ApplyPlayerRecord(players.PlayerRecord);

@@ -16,13 +16,6 @@ std::string FileName(GameFile f) { return f == GameFile::Saved ? "backup.sav" : 
 
 }  // namespace
 
-void SavedGames::OpenUndoFile(bool open) {
-  if (open)
-    undo_.OpenFresh(UndoPath());
-  else
-    undo_.Close();
-}
-
 void SavedGames::Close() {
   saved_.Close();
   if (undo_.IsOpen()) {

@@ -31,8 +31,8 @@ class SavedGames {
 
   // The saved-game file, created when missing, kept open for the run.
   bool OpenSavedFile() { return saved_.Open(SavedPath(), true); }
-  // Opens the undo file afresh, or closes it.
-  void OpenUndoFile(bool open);
+  // The undo file, started empty: a scratch file for this run.
+  void OpenUndoFile() { undo_.OpenFresh(UndoPath()); }
   // At shutdown: closes both files and deletes the undo file.
   void Close();
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "home.h"
+#include "records/fresh_players.h"
 #include "records/high_scores.h"
 #include "records/net_rec.h"
 #include "records/player_rec.h"
@@ -133,6 +134,31 @@ TEST(HighScoreRecord, FieldsAtTheirOffsets) {
   // A date field holding no number (a damaged file) reads as 0.
   std::fill(b.begin(), b.begin() + 8, 0xFF);
   EXPECT_EQ(DecodeHighScoreRec(b).date, 0.0);
+}
+
+TEST(FreshPlayerFile, EmptyPlayersAndProgramRecordThenTheComputersDefaults) {
+  test::TempHome home;
+  const std::string path = home.Data("fresh.sav");
+  ASSERT_EQ(WriteFreshPlayersFile(path), "");
+  const auto bytes = test::FileBytes(path);
+  ASSERT_EQ(bytes.size(), 12u * 154u);
+  EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 11 * 154), std::vector<uint8_t>(11 * 154, 0));
+  std::vector<uint8_t> computer(154, 0);
+  Text(computer, 0, 20, "Corvalle");
+  Le16(computer, 20, 14);                  // font size
+  Text(computer, 22, 40, "MarbleGrey.gif");
+  Le16(computer, 62, 1001);                // structure
+  Le16(computer, 64, 3);                   // speed "quick"
+  Le16(computer, 66, 45);                  // animation steps
+  Le16(computer, 70, 0);                   // intro on
+  Le16(computer, 72, 0);                   // sounds on, wood
+  Le16(computer, 74, 1);                   // built-in faces
+  Le16(computer, 76, 0);                   // built-in back
+  Le32(computer, 78, 0);                   // black text
+  Le32(computer, 82, 11770189);            // mat colour
+  Le16(computer, 90, 0);                   // metal empty piles
+  EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 11 * 154, bytes.end()), computer);
+  EXPECT_NE(WriteFreshPlayersFile(home.path + "/no/such/folder/players.sav"), "");
 }
 
 }  // namespace
