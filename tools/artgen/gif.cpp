@@ -11,23 +11,41 @@ namespace {
 
 using Rgb = std::array<int, 3>;
 
+struct Counted {
+  Rgb colour;
+  int count;
+};
+
 struct Box {
-  std::vector<Rgb> colours;
+  std::vector<Counted> colours;
+  // The axis of widest spread, and that spread.
   int Axis(int& range) const {
     int best = 0;
     range = -1;
     for (int a = 0; a < 3; ++a) {
-      auto [lo, hi] = std::minmax_element(colours.begin(), colours.end(),
-                                          [a](const Rgb& x, const Rgb& y) { return x[a] < y[a]; });
-      if ((*hi)[a] - (*lo)[a] > range) range = (*hi)[a] - (*lo)[a], best = a;
+      auto [lo, hi] = std::minmax_element(colours.begin(), colours.end(), [a](const Counted& x, const Counted& y) {
+        return x.colour[a] < y.colour[a];
+      });
+      if (hi->colour[a] - lo->colour[a] > range) range = hi->colour[a] - lo->colour[a], best = a;
     }
     return best;
   }
 };
 
-// Median cut: split the box with the widest spread until there are `count` boxes.
-std::vector<Rgb> MedianCut(std::vector<Rgb> colours, size_t count) {
-  std::vector<Box> boxes{{std::move(colours)}};
+// Median cut over the distinct colours: split the box with the widest spread until
+// there are `count` boxes, so a picture of few colours keeps every one exactly. Each
+// box's colour is the average of its pixels.
+std::vector<Rgb> MedianCut(const std::vector<Rgb>& pixels, size_t count) {
+  std::vector<Rgb> sorted = pixels;
+  std::sort(sorted.begin(), sorted.end());
+  std::vector<Counted> distinct;
+  for (const Rgb& c : sorted) {
+    if (!distinct.empty() && distinct.back().colour == c)
+      ++distinct.back().count;
+    else
+      distinct.push_back({c, 1});
+  }
+  std::vector<Box> boxes{{std::move(distinct)}};
   while (boxes.size() < count) {
     size_t pick = boxes.size();
     int widest = 0, axis = 0;
@@ -38,18 +56,20 @@ std::vector<Rgb> MedianCut(std::vector<Rgb> colours, size_t count) {
     }
     if (pick == boxes.size()) break;  // every box holds a single colour
     auto& c = boxes[pick].colours;
-    std::sort(c.begin(), c.end(), [axis](const Rgb& x, const Rgb& y) { return x[axis] < y[axis]; });
-    Box upper{std::vector<Rgb>(c.begin() + c.size() / 2, c.end())};
+    std::sort(c.begin(), c.end(), [axis](const Counted& x, const Counted& y) { return x.colour[axis] < y.colour[axis]; });
+    Box upper{std::vector<Counted>(c.begin() + c.size() / 2, c.end())};
     c.resize(c.size() / 2);
     boxes.push_back(std::move(upper));
   }
   std::vector<Rgb> palette;
   for (const Box& b : boxes) {
-    Rgb sum{0, 0, 0};
-    for (const Rgb& c : b.colours)
-      for (int a = 0; a < 3; ++a) sum[a] += c[a];
-    const int n = std::max<int>(1, static_cast<int>(b.colours.size()));
-    palette.push_back({sum[0] / n, sum[1] / n, sum[2] / n});
+    double sum[3] = {0, 0, 0}, n = 0;
+    for (const Counted& c : b.colours) {
+      for (int a = 0; a < 3; ++a) sum[a] += double(c.colour[a]) * c.count;
+      n += c.count;
+    }
+    if (n == 0) n = 1;
+    palette.push_back({int(sum[0] / n + 0.5), int(sum[1] / n + 0.5), int(sum[2] / n + 0.5)});
   }
   return palette;
 }
