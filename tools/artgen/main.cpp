@@ -3,6 +3,7 @@
 //   program DIR    the pictures compiled into the game program (PNG)
 //   folder DIR     the pictures of the program folder (structures, backgrounds, user/)
 //   contact FILE   one PNG showing all of it, to look the art over
+//   boardNNNN FILE a board dressed in structure NNNN, to see the pieces together
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
     ok = WriteAll(target, artgen::FolderPictures());
   else if (mode == "contact")
     ok = artgen::DrawContactSheet().save(target);
+  else if (mode.startsWith("board"))  // board1001 .. board1004
+    ok = artgen::DrawBoardPreview(mode.mid(5).toInt()).save(target);
   else
     std::fprintf(stderr, "unknown mode %s\n", argv[1]);
   if (!ok) std::fprintf(stderr, "corvalle_artgen %s %s failed\n", argv[1], argv[2]);

@@ -23,7 +23,7 @@ Material MaterialOf(int number) {
     case 1003:  // steel
       return {BrushedMetal(256, 256, QColor(120, 128, 140), 1003), QColor(40, 44, 52)};
     case 1004:  // dark timber
-      return {WoodGrain(256, 256, QColor(128, 78, 40), QColor(80, 44, 20), 1004), QColor(40, 20, 6)};
+      return {WoodGrain(256, 256, QColor(112, 56, 30), QColor(58, 26, 12), 1004), QColor(24, 10, 2)};
     default:  // white marble
       return {Marble(256, 256, QColor(236, 234, 228), QColor(150, 150, 156), 1001), QColor(110, 108, 104)};
   }
@@ -48,7 +48,7 @@ void Block(QPainter& p, const QRectF& r, const Material& m, bool rounded) {
 }
 
 QImage Column(const Material& m, int number) {
-  const int w = 44, h = 400;
+  const int w = 44, h = 426;
   QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
   img.fill(Qt::transparent);
   QPainter p(&img);
