@@ -75,6 +75,8 @@ QImage DrawContactSheet() {
   // Folder pictures as they ship: a GIF shows its reduced palette.
   for (const auto& [name, image] : FolderPictures())
     sheet.Add(name, name.endsWith(".gif") ? QImage::fromData(EncodeGif(image), "GIF") : image);
+  sheet.NewRow();
+  for (int n = 1001; n <= 1004; ++n) sheet.Add(QString("board with structure %1").arg(n), DrawBoardPreview(n));
   return sheet.Render();
 }
 

@@ -3,7 +3,7 @@
 //   program DIR    the pictures compiled into the game program (PNG)
 //   folder DIR     the pictures of the program folder (structures, backgrounds, user/)
 //   contact FILE   one PNG showing all of it, to look the art over
-//   boardNNNN FILE a board dressed in structure NNNN, to see the pieces together
+//   boardNNNN FILE only the board dressed in structure NNNN
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
