@@ -11,7 +11,6 @@ namespace cvdata {
 
 constexpr int kDecks = 2;
 constexpr int kBacks = 9;
-constexpr int kSmallBackOffset = 20;
 
 // The artwork as the build lays it out: "CVAR", a picture count, a width and height per
 // picture, then the pixels of every picture in turn (face sheets first, then backs).

@@ -62,7 +62,9 @@ void SuitAt(QPainter& p, int suit, QPointF c, double w, QColor colour) {
   p.fillPath(t.map(SuitPath(suit)), colour);
 }
 
-QImage Design(int design) {
+}  // namespace
+
+QImage DrawBack(int design) {
   switch (design) {
     case 0:  // navy lattice on white: the classic club back
       return Framed(Qt::white, QColor(20, 40, 110), [](QPainter& p, const QRectF& r) {
@@ -193,10 +195,6 @@ QImage Design(int design) {
       });
   }
 }
-
-}  // namespace
-
-QImage DrawBack(int design) { return Design(design); }
 
 QImage DrawBuiltinBack() {
   QImage img(kW, kH, QImage::Format_ARGB32_Premultiplied);
