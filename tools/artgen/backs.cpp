@@ -15,11 +15,6 @@ namespace {
 
 constexpr int kW = 71, kH = 96;
 
-QPainterPath Rounded(QRectF r, double radius) {
-  QPainterPath path;
-  path.addRoundedRect(r, radius, radius);
-  return path;
-}
 
 // A white-bordered card with `pattern` painted inside the inner panel.
 QImage Framed(QColor border, QColor edge, const std::function<void(QPainter&, const QRectF&)>& pattern) {
@@ -55,12 +50,6 @@ void Medallion(QPainter& p, QPointF c, double rx, double ry, QColor fill, QColor
   p.drawEllipse(c, rx, ry);
 }
 
-void SuitAt(QPainter& p, int suit, QPointF c, double w, QColor colour) {
-  QTransform t;
-  t.translate(c.x() - w / 2, c.y() - w / 2);
-  t.scale(w / 100, w / 100);
-  p.fillPath(t.map(SuitPath(suit)), colour);
-}
 
 }  // namespace
 
@@ -71,7 +60,7 @@ QImage DrawBack(int design) {
         p.fillRect(r, QColor(250, 250, 255));
         Lattice(p, r, 5, QPen(QColor(30, 56, 140), 1.1));
         Medallion(p, r.center(), 14, 18, QColor(250, 250, 255), QColor(30, 56, 140));
-        SuitAt(p, 1, r.center(), 16, QColor(30, 56, 140));
+        FillSuit(p, 1, r.center(), 16, QColor(30, 56, 140));
       });
     case 1:  // maroon with gold scrolls
       return Framed(Qt::white, QColor(90, 0, 0), [](QPainter& p, const QRectF& r) {
@@ -81,7 +70,7 @@ QImage DrawBack(int design) {
         for (double y = r.top() - 4; y < r.bottom() + 8; y += 8)
           for (double x = r.left() - 4; x < r.right() + 8; x += 8) p.drawArc(QRectF(x, y, 8, 8), 0, 180 * 16);
         Medallion(p, r.center(), 15, 19, QColor(150, 20, 28), QColor(232, 188, 90));
-        SuitAt(p, 3, r.center(), 17, QColor(232, 188, 90));
+        FillSuit(p, 3, r.center(), 17, QColor(232, 188, 90));
       });
     case 2:  // peach with brown rosettes
       return Framed(Qt::white, QColor(140, 80, 40), [](QPainter& p, const QRectF& r) {
@@ -116,7 +105,7 @@ QImage DrawBack(int design) {
           p.drawPath(ray);
         }
         Medallion(p, r.center(), 11, 11, QColor(255, 230, 160), QColor(170, 80, 10));
-        SuitAt(p, 2, r.center(), 14, QColor(200, 60, 20));
+        FillSuit(p, 2, r.center(), 14, QColor(200, 60, 20));
       });
     case 4:  // riveted steel plate
       return Framed(QColor(236, 236, 238), QColor(70, 74, 82), [](QPainter& p, const QRectF& r) {
@@ -140,7 +129,7 @@ QImage DrawBack(int design) {
         p.setPen(QPen(QColor(90, 96, 106), 1));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(r.adjusted(10, 12, -10, -12), 3, 3);
-        SuitAt(p, 4, r.center(), 18, QColor(70, 76, 88));
+        FillSuit(p, 4, r.center(), 18, QColor(70, 76, 88));
       });
     case 5:  // silver checks
       return Framed(Qt::white, QColor(96, 96, 104), [](QPainter& p, const QRectF& r) {
@@ -149,7 +138,7 @@ QImage DrawBack(int design) {
             p.fillRect(QRectF(r.left() + x * 6, r.top() + y * 6, 6, 6),
                        (x + y) % 2 ? QColor(168, 170, 178) : QColor(214, 216, 222));
         Medallion(p, r.center(), 13, 17, QColor(236, 236, 240), QColor(96, 96, 104));
-        SuitAt(p, 4, r.center(), 15, QColor(60, 62, 70));
+        FillSuit(p, 4, r.center(), 15, QColor(60, 62, 70));
       });
     case 6:  // green baize with a gold rule
       return Framed(Qt::white, QColor(0, 40, 0), [](QPainter& p, const QRectF& r) {
@@ -163,7 +152,7 @@ QImage DrawBack(int design) {
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(r.adjusted(4.5, 4.5, -4.5, -4.5), 2, 2);
         p.drawRoundedRect(r.adjusted(6.5, 6.5, -6.5, -6.5), 1.5, 1.5);
-        SuitAt(p, 1, r.center(), 20, QColor(218, 180, 80));
+        FillSuit(p, 1, r.center(), 20, QColor(218, 180, 80));
       });
     case 7:  // green leaves
       return Framed(Qt::white, QColor(0, 50, 0), [](QPainter& p, const QRectF& r) {
@@ -191,7 +180,7 @@ QImage DrawBack(int design) {
           p.drawPath(wave);
         }
         Medallion(p, r.center(), 12, 15, QColor(230, 232, 250), QColor(40, 30, 100));
-        SuitAt(p, 2, r.center(), 13, QColor(64, 70, 160));
+        FillSuit(p, 2, r.center(), 13, QColor(64, 70, 160));
       });
   }
 }
@@ -223,7 +212,7 @@ QImage DrawBuiltinBack() {
              QColor(236, 198, 96));
   const QColor suitColours[] = {QColor(240, 240, 246), QColor(236, 80, 80), QColor(236, 80, 80), QColor(240, 240, 246)};
   const QPointF at[] = {c + QPointF(-22, -30), c + QPointF(22, -30), c + QPointF(-22, 30), c + QPointF(22, 30)};
-  for (int s = 0; s < 4; ++s) SuitAt(p, s + 1, at[s], 9, suitColours[s]);
+  for (int s = 0; s < 4; ++s) FillSuit(p, s + 1, at[s], 9, suitColours[s]);
   p.end();
   return img.convertToFormat(QImage::Format_ARGB32);
 }

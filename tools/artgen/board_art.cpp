@@ -21,11 +21,6 @@ QImage Blank(int w, int h) {
 
 QImage Done(QImage& img) { return img.convertToFormat(QImage::Format_ARGB32); }
 
-QPainterPath Rounded(const QRectF& r, double radius) {
-  QPainterPath path;
-  path.addRoundedRect(r, radius, radius);
-  return path;
-}
 
 // Text with a one-pixel light edge below and a dark edge above, as if cut into the plate.
 void Engrave(QPainter& p, const QPainterPath& text, const QColor& ink, const QColor& light) {
@@ -33,12 +28,6 @@ void Engrave(QPainter& p, const QPainterPath& text, const QColor& ink, const QCo
   p.fillPath(text, ink);
 }
 
-void SuitAt(QPainter& p, int suit, QPointF centre, double w, const QColor& c) {
-  QTransform t;
-  t.translate(centre.x() - w / 2, centre.y() - w / 2);
-  t.scale(w / 100, w / 100);
-  p.fillPath(t.map(SuitPath(suit)), c);
-}
 
 }  // namespace
 
@@ -54,7 +43,7 @@ QImage DrawEmptyPile(bool wood, bool small) {
     p.fillPath(outline, QColor(255, 240, 210, 40));
     p.strokePath(Rounded(QRectF(3.5, 3.5, w - 7, h - 7), 3), QPen(QColor(120, 80, 40, 150), 1));
     p.strokePath(outline, QPen(QColor(110, 72, 36), 1));
-    SuitAt(p, 2, QPointF(w / 2.0, h / 2.0), w * 0.34, QColor(120, 80, 40, 70));
+    FillSuit(p, 2, QPointF(w / 2.0, h / 2.0), w * 0.34, QColor(120, 80, 40, 70));
   } else {
     QLinearGradient g(0, 0, 0, h);
     g.setColorAt(0, QColor(196, 198, 204));
@@ -73,7 +62,7 @@ QImage DrawEmptyPile(bool wood, bool small) {
       p.drawEllipse(QPointF(w - inset, y), 0.9, 0.9);
     }
     p.strokePath(outline, QPen(QColor(120, 124, 132), 1));
-    SuitAt(p, 4, QPointF(w / 2.0, h / 2.0), w * 0.34, QColor(110, 114, 124, 80));
+    FillSuit(p, 4, QPointF(w / 2.0, h / 2.0), w * 0.34, QColor(110, 114, 124, 80));
   }
   p.end();
   return Done(img);
@@ -106,7 +95,7 @@ QImage DrawLogo(bool large) {
                                    QRectF(plate.left() + 60 * s, 80 * s, plate.width() - 120 * s, 9 * s));
   p.fillPath(sub, QColor(226, 214, 180));
   const QColor suitColour[] = {QColor(240, 240, 240), QColor(232, 70, 60), QColor(232, 70, 60), QColor(240, 240, 240)};
-  for (int i = 0; i < 4; ++i) SuitAt(p, i + 1, QPointF(w / 2.0 + (i - 1.5) * 26 * s, 104 * s), 15 * s, suitColour[i]);
+  for (int i = 0; i < 4; ++i) FillSuit(p, i + 1, QPointF(w / 2.0 + (i - 1.5) * 26 * s, 104 * s), 15 * s, suitColour[i]);
   p.end();
   return Done(img);
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainterPath>
 
+#include "paint.h"
 #include "suits.h"
 
 namespace artgen {
@@ -81,9 +82,9 @@ class Figure {
       } else {
         Line(QPointF(77.5, 8), QPointF(77.5, 62), 0.7);
       }
-      Shape(RoundRect(68, 64, 19, 4, 2), pal_.gold);
+      Shape(Rounded(QRectF(68, 64, 19, 4), 2), pal_.gold);
     } else if (rank_ == 13) {  // an orb on a sceptre
-      Shape(RoundRect(75.5, 14, 4, 56, 2), pal_.gold);
+      Shape(Rounded(QRectF(75.5, 14, 4, 56), 2), pal_.gold);
       QPainterPath orb;
       orb.addEllipse(QPointF(77.5, 10), 7, 7);
       Shape(orb, dress_.band);
@@ -112,7 +113,7 @@ class Figure {
       heart.addEllipse(QPointF(78, 18), 3, 3);
       Shape(heart, pal_.gold);
     } else {  // a halberd for the Jack
-      Shape(RoundRect(75.5, 14, 4, 58, 1.5), QColor(150, 100, 50));
+      Shape(Rounded(QRectF(75.5, 14, 4, 58), 1.5), QColor(150, 100, 50));
       QPainterPath head;
       head.moveTo(77.5, 2);
       head.lineTo(81, 12);
@@ -132,12 +133,6 @@ class Figure {
     p_.translate(44, 52);
     p_.scale(1.2, 1.2);
     p_.translate(-44, -47);
-  }
-
-  static QPainterPath RoundRect(double x, double y, double w, double h, double r) {
-    QPainterPath path;
-    path.addRoundedRect(QRectF(x, y, w, h), r, r);
-    return path;
   }
 
   void BackHair() {
@@ -293,7 +288,7 @@ class Figure {
       crown.lineTo(57, 24);
       crown.closeSubpath();
       Shape(crown, pal_.gold);
-      Shape(RoundRect(30, 20, 28, 5, 1), pal_.gold);
+      Shape(Rounded(QRectF(30, 20, 28, 5), 1), pal_.gold);
       Jewels({36.0, 44.0, 52.0}, 22.5);
       for (double x : {30.0, 40.0, 48.0, 58.0}) {
         QPainterPath ball;
@@ -339,7 +334,7 @@ class Figure {
       cap.cubicTo(30, 8, 58, 8, 57, 22);
       cap.closeSubpath();
       Shape(cap, dress_.band);
-      Shape(RoundRect(27, 19.5, 34, 5, 2.5), dress_.robe);
+      Shape(Rounded(QRectF(27, 19.5, 34, 5), 2.5), dress_.robe);
     }
   }
 

@@ -67,4 +67,10 @@ QColor Mix(const QColor& a, const QColor& b, double t) {
                 lerp(a.alpha(), b.alpha()));
 }
 
+QPainterPath Rounded(const QRectF& rect, double radius) {
+  QPainterPath path;
+  path.addRoundedRect(rect, radius, radius);
+  return path;
+}
+
 }  // namespace artgen

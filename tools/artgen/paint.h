@@ -30,4 +30,6 @@ QPainterPath FitText(const QString& text, const QString& family, int weight, con
 
 QColor Mix(const QColor& a, const QColor& b, double t);
 
+QPainterPath Rounded(const QRectF& rect, double radius);
+
 }  // namespace artgen

@@ -4,6 +4,13 @@ namespace artgen {
 
 bool IsRed(int suit) { return suit == 2 || suit == 3; }
 
+void FillSuit(QPainter& p, int suit, QPointF centre, double width, const QColor& colour) {
+  QTransform t;
+  t.translate(centre.x() - width / 2, centre.y() - width / 2);
+  t.scale(width / 100, width / 100);
+  p.fillPath(t.map(SuitPath(suit)), colour);
+}
+
 QPainterPath SuitPath(int suit) {
   QPainterPath p;
   p.setFillRule(Qt::WindingFill);

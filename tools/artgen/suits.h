@@ -1,4 +1,5 @@
 #pragma once
+#include <QPainter>
 #include <QPainterPath>
 #include <vector>
 
@@ -8,6 +9,8 @@ namespace artgen {
 // 3 hearts, 4 spades.
 QPainterPath SuitPath(int suit);
 bool IsRed(int suit);
+// A suit sign `width` pixels wide centred on `centre`.
+void FillSuit(QPainter& p, int suit, QPointF centre, double width, const QColor& colour);
 
 // Where the pips of a number card stand, as fractions of the pip field (0..1 across
 // and down); pips below the middle are drawn upside down, as on real cards.
