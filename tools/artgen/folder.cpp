@@ -17,9 +17,9 @@ std::vector<NamedImage> FolderPictures() {
   } parts[] = {{'c', StructurePart::Column}, {'s', StructurePart::Stairs}, {'t', StructurePart::Top}};
   for (int n = 1001; n <= 1004; ++n)
     for (const auto& [letter, part] : parts) out.push_back({QString("Data/%1%2.dat").arg(n).arg(letter), DrawStructure(n, part)});
-  out.push_back({"backgrounds/MarbleGrey.gif", Marble(256, 256, QColor(176, 178, 180), QColor(128, 130, 136), 11)});
-  out.push_back({"backgrounds/MarbleTan.gif", Marble(256, 256, QColor(206, 180, 140), QColor(160, 124, 86), 12)});
-  out.push_back({"backgrounds/Wood.gif", WoodGrain(256, 256, QColor(160, 104, 56), QColor(112, 66, 30), 13)});
+  out.push_back({"backgrounds/MarbleGrey.gif", Marble(384, 384, QColor(176, 178, 180), QColor(128, 130, 136), 11)});
+  out.push_back({"backgrounds/MarbleTan.gif", Marble(384, 384, QColor(206, 180, 140), QColor(160, 124, 86), 12)});
+  out.push_back({"backgrounds/Wood.gif", WoodGrain(384, 384, QColor(160, 104, 56), QColor(112, 66, 30), 13)});
   out.push_back({"backgrounds/Felt.gif", Felt(128, 128, QColor(30, 100, 56), 14)});
   out.push_back({"backgrounds/Slate.jpg", Slate(256, 256, 15)});
   out.push_back({"backgrounds/Parquet.bmp", Parquet(256, 256, 16)});

@@ -24,20 +24,20 @@ QImage Fill(int w, int h, Shade shade) {
 }  // namespace
 
 QImage Marble(int w, int h, const QColor& base, const QColor& vein, uint32_t seed) {
-  const int period = 4;
-  Noise n(seed, period), m(seed + 1, 8);
+  Noise warp(seed, 4), detail(seed + 1, 16), cloud(seed + 2, 8);
   return Fill(w, h, [&](int x, int y) {
     const double u = double(x) / w, v = double(y) / h;
-    const double turbulence = n.Fractal(u * period, v * period, 4);
-    // Veins: thin dark lines where a long diagonal wave, bent by the turbulence,
-    // crosses zero; a second fainter set crosses the first.
-    const double wave = std::sin(kTau * (1.0 * u + 1.0 * v + turbulence * 1.4));
-    const double wave2 = std::sin(kTau * (2.0 * u - 1.0 * v + turbulence * 1.1));
-    const double veinAmount =
-        std::pow(1 - std::abs(wave), 14) * 0.75 + std::pow(1 - std::abs(wave2), 24) * 0.35;
-    const double cloud = m.Fractal(u * 8, v * 8, 4);
-    QColor c = Mix(base.lighter(110), base.darker(110), cloud);
-    return Mix(c, vein, std::min(1.0, veinAmount));
+    // Long veins: lines where a diagonal wave crosses zero, pushed about by coarse noise
+    // and roughened by fine noise, so they wander and fork instead of looping.
+    const double bend = warp.Fractal(u * 4, v * 4, 3) * 0.9 + detail.Fractal(u * 16, v * 16, 2) * 0.12;
+    const double wave = std::sin(kTau * (1.0 * u + 1.0 * v + bend));
+    const double wave2 = std::sin(kTau * (2.0 * u - 1.0 * v + bend * 1.3 + 0.25));
+    const double veins = std::pow(1 - std::abs(wave), 22) * 0.7 + std::pow(1 - std::abs(wave2), 40) * 0.35;
+    // A soft cloudy body with a faint haze along the veins.
+    const double body = cloud.Fractal(u * 8, v * 8, 4);
+    const double haze = std::pow(1 - std::abs(wave), 4) * 0.18;
+    const QColor c = Mix(base.lighter(108), base.darker(110), body * 0.8 + haze);
+    return Mix(c, vein, std::min(1.0, veins));
   });
 }
 
