@@ -17,11 +17,23 @@ constexpr int kSounds = kLastSound - kFirstSound + 1;
 // plain characters. Written before the handlers are installed, read only by them.
 char g_tempFiles[kSounds][4096];
 volatile sig_atomic_t g_tempCount = 0;
+// What handled SIGINT and SIGTERM before us (index 0 and 1), so an orderly close that
+// the program set up still runs after the files are gone.
+struct sigaction g_previous[2];
 
-void RemoveTempFilesAndDie(int sig) {
+int Slot(int sig) { return sig == SIGINT ? 0 : 1; }
+
+void RemoveTempFiles(int sig, siginfo_t* info, void* context) {
   for (int i = 0; i < g_tempCount; ++i) unlink(g_tempFiles[i]);
-  std::signal(sig, SIG_DFL);
-  raise(sig);
+  const struct sigaction& before = g_previous[Slot(sig)];
+  if (before.sa_flags & SA_SIGINFO) {
+    before.sa_sigaction(sig, info, context);
+  } else if (before.sa_handler != SIG_DFL && before.sa_handler != SIG_IGN) {
+    before.sa_handler(sig);
+  } else {
+    signal(sig, SIG_DFL);
+    raise(sig);
+  }
 }
 
 void RemoveOnSignal(const std::string& appPath) {
@@ -33,8 +45,14 @@ void RemoveOnSignal(const std::string& appPath) {
   }
   g_tempCount = kSounds;
   for (int sig : {SIGINT, SIGTERM}) {
+    struct sigaction current {};
+    sigaction(sig, nullptr, &current);
+    if (!(current.sa_flags & SA_SIGINFO) && current.sa_handler == SIG_IGN) continue;  // the program ignores it
+    if ((current.sa_flags & SA_SIGINFO) && current.sa_sigaction == RemoveTempFiles) continue;  // set up already
+    g_previous[Slot(sig)] = current;
     struct sigaction action {};
-    action.sa_handler = RemoveTempFilesAndDie;
+    action.sa_sigaction = RemoveTempFiles;
+    action.sa_flags = SA_SIGINFO;
     sigemptyset(&action.sa_mask);
     sigaction(sig, &action, nullptr);
   }

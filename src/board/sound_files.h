@@ -18,8 +18,9 @@ QByteArray SoundResource(int id, std::string_view type = "SOUND");
 int16_t SaveResToFile(int16_t id, std::string_view type, const std::string& path);
 
 // Unpacks the effects 105..124 to appPath/Data/~105.tmp .. ~124.tmp; a file that cannot
-// be written is skipped without a word. The files are also removed if the program is
-// ended by SIGINT or SIGTERM before CleanUpSounds runs.
+// be written is skipped without a word. The files are also removed when SIGINT or
+// SIGTERM arrives; a handler the program had for them then runs as before, and without
+// one the program ends as it would have.
 void SetUpSounds(const std::string& appPath);
 
 // Deletes every appPath/Data/*.tmp file, as the program does at exit.

@@ -102,5 +102,25 @@ TEST_F(SoundFiles, EndingBySignalRemovesTheEffects) {
   }
 }
 
+// A program that closes in order on SIGTERM keeps doing so; the effects are gone first.
+volatile sig_atomic_t g_orderlyClose = 0;
+void OrderlyClose(int) { g_orderlyClose = 1; }
+
+TEST_F(SoundFiles, AnOrderlyCloseHandlerStillRunsAfterTheFilesAreGone) {
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGTERM, OrderlyClose);
+    SetUpSounds(App());
+    raise(SIGTERM);
+    _exit(g_orderlyClose ? 7 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 7);
+  EXPECT_EQ(QDir(home.filePath("Data")).entryList({"*.tmp"}, QDir::Files | QDir::Hidden), QStringList());
+}
+
 }  // namespace
 }  // namespace cv
