@@ -39,10 +39,10 @@ class NetScores {
   // The opponent's picture in the user folder, as the network layer knows it.
   std::string OpponentPic;
   std::vector<std::string> NetNames;
-
- private:
+  // The trimmed opponent names from record 1 up to the first blank one.
   void LoadNetNames();
 
+ private:
   Game& g_;
   Match& match_;
   RecordFile file_{kNetRecSize};
