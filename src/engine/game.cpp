@@ -157,6 +157,7 @@ void Game::Deal() {
   Msg.clear();
   PlayGameSound(11);
   GameStart = platform_.Now();
+  table_.RunGameClock(true);
   // The dealt position, taken while TurnCount is still 0: the restart position too.
   hooks_->SaveTurnBackup(*this);
   state.TurnCount = 1;
@@ -373,6 +374,12 @@ bool Game::PressOwnStock() {
 }
 
 bool Game::PlayLocalMove(PileRef from, PileRef to) {
+  if (!PlaceLocalMove(from, to)) return false;
+  TakeFromSource(SelPile, SelIndex);
+  return true;
+}
+
+bool Game::PlaceLocalMove(PileRef from, PileRef to) {
   const Card card = TopCard(from.kind, from.index);
   if (card == 0) return false;
   if (from.kind == PileKind::Player && from.index == kStock && !state.StockUp) return false;
@@ -388,7 +395,6 @@ bool Game::PlayLocalMove(PileRef from, PileRef to) {
       break;
     case PileKind::None: return false;
   }
-  TakeFromSource(SelPile, SelIndex);
   return true;
 }
 

@@ -125,6 +125,9 @@ class Game {
   bool PressOwnStock();
   // Carries out a checked move of the local player (a drop): true when it was made.
   bool PlayLocalMove(PileRef from, PileRef to);
+  // The first half of it: judges the move and places the card, leaving the source for
+  // TakeFromSource, so the board can put the dragged picture home in between.
+  bool PlaceLocalMove(PileRef from, PileRef to);
   // After the mouse is released: hands the turn over when the local player ended it.
   void HandOver();
   // The opponent has put its Stock card on its Waste: the turn comes back.

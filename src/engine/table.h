@@ -58,6 +58,8 @@ class Table {
   virtual void ShowMatchPanels(bool /*visible*/) {}
   // The logo picture of an idle board.
   virtual void ShowLogo() {}
+  // The once-a-second game clock runs from the deal; the board stops it at the game's end.
+  virtual void RunGameClock(bool /*running*/) {}
 };
 
 }  // namespace cv
