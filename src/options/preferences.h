@@ -23,6 +23,7 @@ struct Preferences {
   int16_t AnimSteps = 45;
 
   bool SoundsOff() const { return SoundMode == 2; }
+  friend bool operator==(const Preferences&, const Preferences&) = default;
 };
 
 }  // namespace cv

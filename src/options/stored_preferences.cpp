@@ -7,7 +7,6 @@ namespace {
 
 constexpr int16_t kTrue = -1;
 constexpr uint32_t kMaxColour = 0xFFFFFF;
-constexpr int16_t kSmallestFont = 6, kLargestFont = 72;
 // Text fields of a record never written hold zero bytes rather than blanks.
 constexpr std::string_view kPadding(" \0", 2);
 
@@ -43,7 +42,7 @@ void LoadPreferences(const StoredPreferences& s, Preferences& p) {
   const int16_t sound = InRange(s.Sound, 0, 2, 0);
   p.SoundMode = sound == 2 ? 2 : 0;
   p.SoundTheme = sound == 2 ? 1 : sound;
-  p.FontSize = s.FontSize == 0 ? d.FontSize : InRange(s.FontSize, kSmallestFont, kLargestFont, d.FontSize);
+  p.FontSize = s.FontSize == 0 ? d.FontSize : InRange(s.FontSize, kSmallestFontSize, kLargestFontSize, d.FontSize);
   p.BackgroundName = SafeBackgroundName(s.BackgroundName);
   p.SpeedIndex = InRange(s.SpeedIndex, 1, 6, d.SpeedIndex);
   p.AnimSteps = AnimStepsPosition(s.AnimSteps) >= 0 ? (s.AnimSteps == 0 ? kDefaultAnimSteps : s.AnimSteps)

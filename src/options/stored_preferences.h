@@ -7,6 +7,9 @@
 
 namespace cv {
 
+// The font sizes a player record may hold; anything else reads as the default.
+inline constexpr int16_t kSmallestFontSize = 6, kLargestFontSize = 72;
+
 // The preference fields of a player record, as stored: booleans are 0 / -1, the sound
 // value combines SoundMode and SoundTheme, a font size of 0 stands for 14.
 struct StoredPreferences {
