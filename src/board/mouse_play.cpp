@@ -14,7 +14,7 @@ bool MousePlay::NotYourTurn() const { return game_->state.Turn > 1 && !view_.Dea
 
 void MousePlay::Press(CardItem* pile, Qt::MouseButton button, QPointF at) {
   game_ = view_.game();
-  if (!game_) return;
+  if (!game_ || moving_) return;
   if (button == Qt::RightButton && view_.InspectMode) {
     view_.ViewCards(pile->pile());
     return;
@@ -55,6 +55,8 @@ void MousePlay::PressOwnPile(CardItem* pile, QPointF at) {
 
 void MousePlay::PressTableau(CardItem* pile, QPointF at) {
   Game& g = *game_;
+  // No game on, or the deal still running: the Tableau is not to be touched.
+  if (g.state.Turn == 0) return;
   ClearMessage();
   if (NotYourTurn()) {
     g.RuleMessage(kTurnRefused);
@@ -120,12 +122,15 @@ void MousePlay::DropCard() {
     // During the tutorial a switched-off Tableau pile takes no card.
     const CardItem* dest = view_.boardScene().Pile(*target);
     const bool closed = target->kind == PileKind::Tableau && g.TutorialOn && !dest->isEnabled();
+    moving_ = true;
     if (!closed && g.PlaceLocalMove(source, *target)) {
       view_.boardScene().BringToFront(view_.boardScene().picSmoke);
       pile->setPos(home_);
       g.TakeFromSource(g.SelPile, g.SelIndex);
+      moving_ = false;
       return;
     }
+    moving_ = false;
   }
   SlideHome(pile);
 }
@@ -139,7 +144,7 @@ void MousePlay::SlideHome(CardItem* pile) {
 
 void MousePlay::DoubleClick(CardItem* pile, Qt::MouseButton button) {
   game_ = view_.game();
-  if (!game_ || button != Qt::LeftButton) return;
+  if (!game_ || moving_ || button != Qt::LeftButton) return;
   captured_ = pile;  // the release of the second click comes to the same pile
   Game& g = *game_;
   const PileRef from = pile->pile();
@@ -161,15 +166,18 @@ void MousePlay::DoubleClick(CardItem* pile, Qt::MouseButton button) {
     return;
   }
   if (!g.CanPlay(from, card, {PileKind::Center, f.index}, g.state.CenterTop(f.index))) return;
+  moving_ = true;
   g.FlyCard(from.kind, from.index, PileKind::Center, f.index);
   g.PlaceOnCenter(f.index);
   g.TakeFromSource(from.kind, from.index);
+  moving_ = false;
   pile->show();
   view_.boardScene().BringToFront(pile);
 }
 
 void MousePlay::Reset() {
   Dragging = 0;
+  moving_ = false;
   captured_ = dragged_ = nullptr;
 }
 

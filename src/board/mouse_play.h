@@ -39,6 +39,9 @@ class MousePlay {
 
   BoardView& view_;
   Game* game_ = nullptr;  // for the event being handled
+  // A move is being carried out; its flight and pauses let presses in, which must not
+  // start another move before this one has taken its card from the source.
+  bool moving_ = false;
   CardItem* captured_ = nullptr;
   CardItem* dragged_ = nullptr;
   QPoint home_;

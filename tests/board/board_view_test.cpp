@@ -180,8 +180,9 @@ TEST_F(BoardViewTest, DealButtonHidesItselfAndTellsTheProgram) {
   QObject::connect(&view, &BoardView::dealClicked, [&] { ++clicks; });
   view.ShowDealButton(true);
   ASSERT_TRUE(view.DealButtonVisible());
-  auto* deal = dynamic_cast<QGraphicsProxyWidget*>(view.Element("cmdDeal"));
-  static_cast<QPushButton*>(deal->widget())->click();
+  const QPoint button = At(view.layout().cmdDeal.center());
+  Press(button);
+  Release(button);
   EXPECT_EQ(clicks, 1);
   EXPECT_FALSE(view.DealButtonVisible());
 }

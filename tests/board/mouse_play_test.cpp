@@ -139,6 +139,40 @@ TEST_F(MousePlayTest, DoubleClickSendsATableauCardFlyingToACenter) {
   EXPECT_GE(platform.pauses.size(), 2u);  // it flew, step by step
 }
 
+TEST_F(MousePlayTest, APressDuringAFlightStartsNoSecondMove) {
+  StartLocalTurn([](GameState& s) {
+    QuietPosition(s);
+    SetTableau(s, 2, {kKingOfClubs, kAceOfClubs});
+  });
+  bool tried = false;
+  platform.onPause = [&] {
+    if (tried) return;
+    tried = true;
+    Drag(kOwnReserve, {PileKind::Tableau, 3});  // a legal move, but the Ace is still flying
+  };
+  DoubleClick({PileKind::Tableau, 2});
+  platform.onPause = nullptr;
+  ASSERT_TRUE(tried);
+  EXPECT_EQ(game.state.CenterCnt[1], 1);
+  EXPECT_EQ(game.state.CenterTop(1), kAceOfClubs);
+  EXPECT_EQ(game.state.TableauCnt[3], 1);
+  EXPECT_EQ(game.state.ReserveTop(0), kQueenOfDiamonds);
+  ExpectAtHome(kOwnReserve);
+}
+
+TEST_F(MousePlayTest, WithNoTurnOnTheTableauIsNotTouched) {
+  StartLocalTurn([](GameState& s) {
+    QuietPosition(s);
+    SetTableau(s, 2, {kQueenOfDiamonds});
+    s.Turn = 0;  // as while the cards are being dealt
+  });
+  Drag({PileKind::Tableau, 2}, {PileKind::Tableau, 3});
+  DoubleClick({PileKind::Tableau, 2});
+  EXPECT_EQ(game.state.TableauCnt[2], 1);
+  EXPECT_EQ(game.state.TableauCnt[3], 1);
+  ExpectAtHome({PileKind::Tableau, 2});
+}
+
 TEST_F(MousePlayTest, DoubleClickOnACardNoCenterTakes) {
   StartLocalTurn(QuietPosition);
   DoubleClick(kOwnReserve);
