@@ -4,6 +4,7 @@
 #include <QGraphicsProxyWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 #include "board/board_status_bar.h"
 #include "board/card_viewer.h"
@@ -268,7 +269,7 @@ void BoardView::ApplyPreferences(const Preferences& prefs) {
   matColour_ = ColourOf(prefs.BoardColor);
   ChangeStructure(prefs.Structure);
   BackgroundName = prefs.BackgroundName;
-  folder_.SetFolder(QString::fromStdString((game_ ? game_->AppPath : std::string()) + "/backgrounds"));
+  SetBackgroundFolder();
   ShowStoredBackground(backgrounds_, folder_, BackgroundName);
   if (game_) game_->prefs.BackgroundName = BackgroundName;
   ApplyPileImages();
@@ -313,8 +314,22 @@ int BoardView::ChangeStructure(int value) {
   return Structure_;
 }
 
-void BoardView::StepBackground(int key) {
+void BoardView::SetBackgroundFolder() {
   folder_.SetFolder(QString::fromStdString((game_ ? game_->AppPath : std::string()) + "/backgrounds"));
+}
+
+void BoardView::ShowAddedBackground(const std::string& title) {
+  SetBackgroundFolder();
+  LoadBackgroundList(backgrounds_, folder_.List(), BackgroundName);
+  const auto& list = backgrounds_.BgList;
+  const auto it = std::find(list.begin(), list.end(), title);
+  // One before the picture, so that the step forward shows it.
+  backgrounds_.BgIndex = it == list.end() ? backgrounds_.BgCount() : static_cast<int>(it - list.begin());
+  StepBackground(kKeyDown);
+}
+
+void BoardView::StepBackground(int key) {
+  SetBackgroundFolder();
   cv::StepBackground(backgrounds_, folder_, BackgroundName, key);
   if (game_) game_->prefs.BackgroundName = BackgroundName;
   resetCachedContent();

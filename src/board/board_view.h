@@ -70,6 +70,9 @@ class BoardView : public QGraphicsView, public Table {
   int Structure() const { return Structure_; }
   // Up/Down through the backgrounds and the mat colour.
   void StepBackground(int key);
+  // A picture just put into the backgrounds folder: the list is read again and the
+  // step lands on it (on the mat colour when it is not listed).
+  void ShowAddedBackground(const std::string& title);
   const BackgroundList& backgrounds() const { return backgrounds_; }
 
   const BoardLayout& layout() const { return layout_; }
@@ -100,8 +103,7 @@ class BoardView : public QGraphicsView, public Table {
   // The enabled pile picture the pointer is on, when no other card picture covers it.
   CardItem* PileAt(QPoint viewPos) const;
   void ApplyLabelStyles();
-  void ShowBackground();
-  void PlaceDecorations();
+  void SetBackgroundFolder();
 
   LayoutBase base_;
   BoardLayout layout_;

@@ -14,7 +14,8 @@ bool MousePlay::NotYourTurn() const { return game_->state.Turn > 1 && !view_.Dea
 
 void MousePlay::Press(CardItem* pile, Qt::MouseButton button, QPointF at) {
   game_ = view_.game();
-  if (!game_ || moving_) return;
+  // The Centers take no presses at all.
+  if (!game_ || moving_ || pile->pile().kind == PileKind::Center) return;
   if (button == Qt::RightButton && view_.InspectMode) {
     view_.ViewCards(pile->pile());
     return;

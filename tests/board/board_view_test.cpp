@@ -246,8 +246,16 @@ TEST_F(LooksTest, UpAndDownStepThroughThePicturesAndTheMatColour) {
   EXPECT_EQ(game.prefs.BackgroundName, "a.gif");
   EXPECT_EQ(BoardPixel(), QColor(10, 200, 10));
 
+  // A picture added to the folder is shown at once.
+  Picture("backgrounds/added.bmp", QColor(10, 10, 200), "BMP");
+  view.ShowAddedBackground("added.bmp");
+  EXPECT_EQ(game.prefs.BackgroundName, "added.bmp");
+  EXPECT_EQ(BoardPixel(), QColor(10, 10, 200));
+  view.StepBackground(kKeyDown);
+  EXPECT_EQ(game.prefs.BackgroundName, "b.bmp");
+
   // A stored picture that has gone gives the mat colour.
-  QFile::remove(home.filePath("backgrounds/a.gif"));
+  QFile::remove(home.filePath("backgrounds/b.bmp"));
   view.ApplyPreferences(game.prefs);
   EXPECT_EQ(game.prefs.BackgroundName, "None");
   EXPECT_EQ(BoardPixel(), QColor(0, 0, 255));
