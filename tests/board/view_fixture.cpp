@@ -2,16 +2,36 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <memory>
 
 namespace cv::test {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "board_view_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
+namespace {
+
+// The application lives from before the first test to after the last, and goes before
+// the program's exit, where Qt's own globals are already gone.
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { App(); }
+  void TearDown() override { app_.reset(); }
+  QApplication& Get() {
+    static int argc = 1;
+    static char name[] = "board_view_tests";
+    static char* argv[] = {name, nullptr};
+    if (!app_) app_ = std::make_unique<QApplication>(argc, argv);
+    return *app_;
+  }
+
+ private:
+  std::unique_ptr<QApplication> app_;
+};
+
+QtEnvironment* const environment =
+    static_cast<QtEnvironment*>(::testing::AddGlobalTestEnvironment(new QtEnvironment));
+
+}  // namespace
+
+QApplication& App() { return environment->Get(); }
 
 QColor FaceColour(Card card) { return QColor(card * 4, 255 - card * 4, (card * 37) % 256); }
 
