@@ -75,11 +75,6 @@ void PictureItem::SetPicture(const QPixmap& picture) {
   update();
 }
 
-void PictureItem::SetPlace(QRect place) {
-  place_ = place;
-  Reposition();
-}
-
 void PictureItem::Reposition() {
   if (!centred_) {
     setPos(place_.topLeft());

@@ -71,7 +71,6 @@ class PictureItem : public BoardItem {
  public:
   PictureItem(const QString& name, int index, QRect place, bool centred);
   void SetPicture(const QPixmap& picture);
-  void SetPlace(QRect place);
   const QPixmap& picture() const { return picture_; }
   void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
