@@ -328,6 +328,22 @@ void BoardView::ShowAddedBackground(const std::string& title) {
   StepBackground(kKeyDown);
 }
 
+bool BoardView::SelectBackground(const std::string& name) {
+  SetBackgroundFolder();
+  BackgroundList list = backgrounds_;
+  if (!LoadBackgroundList(list, folder_.List(), name)) return false;
+  backgrounds_ = list;
+  const bool shown = PaintBackground(backgrounds_, folder_, BackgroundName);
+  if (game_) game_->prefs.BackgroundName = BackgroundName;
+  resetCachedContent();
+  viewport()->update();
+  return shown;
+}
+
+QImage BoardView::BackgroundPicture() const {
+  return backgrounds_.OnMatColour() ? QImage() : folder_.picture().toImage();
+}
+
 void BoardView::StepBackground(int key) {
   SetBackgroundFolder();
   cv::StepBackground(backgrounds_, folder_, BackgroundName, key);

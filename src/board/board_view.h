@@ -73,6 +73,11 @@ class BoardView : public QGraphicsView, public Table {
   // A picture just put into the backgrounds folder: the list is read again and the
   // step lands on it (on the mat colour when it is not listed).
   void ShowAddedBackground(const std::string& title);
+  // Shows a picture of the backgrounds folder by name; false, with the board as it
+  // was, when the folder does not list it.
+  bool SelectBackground(const std::string& name);
+  // The picture tiled over the board; a null image while the mat colour shows.
+  QImage BackgroundPicture() const;
   const BackgroundList& backgrounds() const { return backgrounds_; }
 
   const BoardLayout& layout() const { return layout_; }

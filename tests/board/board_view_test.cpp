@@ -254,11 +254,21 @@ TEST_F(LooksTest, UpAndDownStepThroughThePicturesAndTheMatColour) {
   view.StepBackground(kKeyDown);
   EXPECT_EQ(game.prefs.BackgroundName, "b.bmp");
 
+  // Chosen by name, as a theme does; a name not in the folder changes nothing.
+  EXPECT_FALSE(view.SelectBackground("missing.gif"));
+  EXPECT_EQ(game.prefs.BackgroundName, "b.bmp");
+  EXPECT_TRUE(view.SelectBackground("a.gif"));
+  EXPECT_EQ(game.prefs.BackgroundName, "a.gif");
+  EXPECT_EQ(BoardPixel(), QColor(10, 200, 10));
+  EXPECT_EQ(view.BackgroundPicture().pixelColor(0, 0), QColor(10, 200, 10));
+  EXPECT_TRUE(view.SelectBackground("b.bmp"));
+
   // A stored picture that has gone gives the mat colour.
   QFile::remove(home.filePath("backgrounds/b.bmp"));
   view.ApplyPreferences(game.prefs);
   EXPECT_EQ(game.prefs.BackgroundName, "None");
   EXPECT_EQ(BoardPixel(), QColor(0, 0, 255));
+  EXPECT_TRUE(view.BackgroundPicture().isNull());
 }
 
 TEST_F(BoardViewTest, AFlightFollowsItsPathAboveTheUnderCard) {
