@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "board/appearance.h"
 #include "board/board_status_bar.h"
 #include "board/card_viewer.h"
 #include "board/flight.h"
@@ -27,7 +28,7 @@ QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 }  // namespace
 
 BoardView::BoardView(const LayoutBase& base, QWidget* parent)
-    : QGraphicsView(parent), base_(base), layout_(LayOutBoard(base)) {
+    : QGraphicsView(parent), base_(base), layout_(LayOutBoard(base)), Structure_(kFirstStructure) {
   setObjectName("picBoard");
   scene_ = std::make_unique<BoardScene>(layout_, art_);
   mouse_ = std::make_unique<MousePlay>(*this);

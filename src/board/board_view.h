@@ -5,7 +5,6 @@
 #include <memory>
 #include <string_view>
 
-#include "board/appearance.h"
 #include "board/backgrounds.h"
 #include "board/board_clock.h"
 #include "board/board_items.h"
@@ -121,7 +120,7 @@ class BoardView : public QGraphicsView, public Table {
   CardViewer* viewer_ = nullptr;
   CardStyleLoader loadCardStyles_;
   BoardClock clock_;
-  int Structure_ = kFirstStructure;
+  int Structure_;
   BackgroundList backgrounds_;
   DiskBackgrounds folder_;
   std::string BackgroundName{kNoBackground};

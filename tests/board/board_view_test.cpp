@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "board/flight.h"
+#include "board/step_keys.h"
 #include "support/positions.h"
 #include "view_fixture.h"
 
