@@ -1,6 +1,8 @@
 // The board takes every picture it draws from the game's own art.
 #include "board/art_pictures.h"
 
+#include "board/appearance.h"
+
 #include "view_fixture.h"
 
 namespace cv::test {
