@@ -2,7 +2,6 @@
 #include "board/art_pictures.h"
 
 #include "board/appearance.h"
-
 #include "view_fixture.h"
 
 namespace cv::test {
