@@ -68,14 +68,14 @@ AboutDialog::AboutDialog(Platform& platform, const std::string& appPath, QWidget
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched != icon_) return QDialog::eventFilter(watched, event);
-  const auto* mouse = static_cast<QMouseEvent*>(event);
   if (event->type() == QEvent::MouseButtonPress) {
-    credits_->setVisible(mouse->button() == Qt::RightButton);
+    credits_->setVisible(static_cast<QMouseEvent*>(event)->button() == Qt::RightButton);
     return true;
   }
-  if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
-      icon_->rect().contains(mouse->position().toPoint())) {
-    platform_.PlaySoundFile(appPath_ + "/Data/~119.tmp");
+  if (event->type() == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton && icon_->rect().contains(mouse->position().toPoint()))
+      platform_.PlaySoundFile(appPath_ + "/Data/~119.tmp");
     return true;
   }
   return QDialog::eventFilter(watched, event);

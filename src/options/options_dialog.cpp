@@ -116,16 +116,21 @@ OptionsDialog::OptionsDialog(Game& game, OptionsHost& host, QWidget* parent)
   const struct {
     const char* caption;
     const char* tip;
-    void (OptionsDialog::*build)(QWidget*);
-  } tabs[] = {{"Pick a Card", "Set Card Style", &OptionsDialog::BuildFaces},
-              {"Deck Styles", "Set Deck Style", &OptionsDialog::BuildBacks},
-              {"Font and Background", "Set Font ", &OptionsDialog::BuildFonts},
-              {"Sounds and Style", "Set card sounds", &OptionsDialog::BuildSounds}};
+  } tabs[] = {{"Pick a Card", "Set Card Style"},
+              {"Deck Styles", "Set Deck Style"},
+              {"Font and Background", "Set Font "},
+              {"Sounds and Style", "Set card sounds"}};
+  std::array<QWidget*, 4> pages{};
   for (int i = 0; i < 4; ++i) {
-    auto* page = new QWidget;
-    page->setObjectName(QString("Group%1").arg(i + 1));
-    (this->*tabs[i].build)(page);
-    tabs_->addTab(page, tabs[i].caption);
+    pages[i] = new QWidget;
+    pages[i]->setObjectName(QString("Group%1").arg(i + 1));
+  }
+  BuildFaces(pages[0]);
+  BuildBacks(pages[1]);
+  BuildFonts(pages[2]);
+  BuildSounds(pages[3]);
+  for (int i = 0; i < 4; ++i) {
+    tabs_->addTab(pages[i], tabs[i].caption);
     tabs_->setTabToolTip(i, tabs[i].tip);
   }
   layout->addWidget(tabs_);
