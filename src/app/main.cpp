@@ -3,16 +3,71 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <optional>
+
+#include "main_window.h"
+#include "program_folder.h"
+#include "qt_platform.h"
+#include "quit_signals.h"
+#include "key_codes.h"
 #include "selfplay.h"
 
 namespace {
 
 void Usage() {
   std::fprintf(stderr,
-               "usage: corvalle --selfplay N [--seed S] [--no-check] [--home DIR]\n"
-               "  plays N games of the computer against a rules-abiding bot with no window;\n"
-               "  with --home the results go into the player and score files of program folder DIR\n");
+               "usage: corvalle [--home DIR]\n"
+               "         starts the game; its files are kept in DIR (default: CORVALLE_HOME, else\n"
+               "         ~/.local/share/corvalle)\n"
+               "       corvalle --selfplay N [--seed S] [--no-check] [--home DIR]\n"
+               "         plays N games of the computer against a rules-abiding bot with no window;\n"
+               "         with --home the results go into the player and score files of program folder DIR\n");
+}
+
+std::optional<std::string> EnvText(const char* name) {
+  const char* v = std::getenv(name);
+  return v && *v ? std::optional<std::string>(v) : std::nullopt;
+}
+
+int RunGame(int argc, char** argv) {
+  std::optional<std::string> home;
+  std::vector<const char*> rest;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (a == "--home" && i + 1 < argc) {
+      home = argv[++i];
+    } else if (a == "--help" || a == "-h") {
+      Usage();
+      return 0;
+    } else {
+      rest.push_back(argv[i]);
+    }
+  }
+  const bool inspect = cv::HasInspectSwitch(rest.data(), static_cast<int>(rest.size()));
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Corvalle");
+  QApplication::setApplicationVersion(CORVALLE_VERSION);
+  cv::QtPlatform platform;
+
+  const std::string exeDir = QCoreApplication::applicationDirPath().toStdString();
+  const std::string appPath = cv::ChooseAppPath(
+      {home, EnvText("CORVALLE_HOME"), exeDir, EnvText("XDG_DATA_HOME"), EnvText("HOME").value_or(".")});
+  // A new folder is made from the shipped one; an old one gets what it lacks.
+  if (const std::string err = cv::InstallMissingFromTemplate(CORVALLE_TEMPLATE_DIR, appPath); !err.empty() &&
+      !QDir(QString::fromStdString(appPath + "/Data")).exists())
+    std::fprintf(stderr, "corvalle: %s\n", err.c_str());
+
+  cv::MainWindow window(platform, QDir(QString::fromStdString(appPath)).absolutePath().toStdString(), inspect);
+  cv::QuitSignals quit;
+  QObject::connect(&quit, &cv::QuitSignals::quitRequested, &window, &cv::MainWindow::RequestClose);
+  if (!window.Start()) return 1;
+  return QApplication::exec();
 }
 
 bool ParseNumber(const char* text, unsigned long long& out) {
@@ -60,6 +115,5 @@ int RunSelfPlayCommand(int argc, char** argv) {
 int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i)
     if (std::string_view(argv[i]) == "--selfplay") return RunSelfPlayCommand(argc, argv);
-  Usage();
-  return 2;
+  return RunGame(argc, argv);
 }

@@ -11,6 +11,7 @@ BoardPictures PicturesFromArt(const PictureStore& store) {
   p.logo = {QImage(art::LogoSmall), QImage(art::LogoLarge)};
   p.panel = {QImage(art::PanelWood), QImage(art::PanelMetal)};
   p.turn = {QImage(art::TurnPlayer), QImage(art::TurnOpponent)};
+  p.menuTab = QImage(art::MenuTab);
   p.captions = {
       {"imgPStock", QImage(art::CaptionPStock)},         {"imgPReserve", QImage(art::CaptionPReserve)},
       {"imgPWaste", QImage(art::CaptionPWaste)},         {"imgOStock", QImage(art::CaptionOStock)},

@@ -18,6 +18,7 @@ struct BoardPictures {
   std::array<QImage, 2> logo;   // small, large
   std::array<QImage, 2> panel;  // the menu strip: wood, metal
   std::array<QImage, 2> turn;   // ImgTurn1 (the local player's), ImgTurn2
+  QImage menuTab;               // imgMenu
   // Caption pictures by element name, imgPStock .. imglblCenters.
   std::map<std::string, QImage, std::less<>> captions;
 };

@@ -83,6 +83,7 @@ BoardScene::BoardScene(const BoardLayout& layout, const CardArt& art) {
     else if (n == "ImgTurn1") ImgTurn1 = picture(kLabelLayer, true);
     else if (n == "ImgTurn2") ImgTurn2 = picture(kLabelLayer, true);
     else if (n == "imgLogo") imgLogo = picture(kLabelLayer, false);
+    else if (n == "imgMenu") imgMenu = picture(kLabelLayer, false);
     else if (n == "cmdDeal") {
       dealButton = new QPushButton(QStringLiteral("DEAL"));
       dealButton->setObjectName(name);

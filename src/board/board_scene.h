@@ -49,7 +49,7 @@ class BoardScene {
   std::vector<PictureItem*> captions;  // imgPStock .. imglblCenters
   std::array<PictureItem*, 4> imgCol{};
   PictureItem *imgStairs = nullptr, *imgTop = nullptr;
-  PictureItem *ImgTurn1 = nullptr, *ImgTurn2 = nullptr, *imgLogo = nullptr, *picPanel = nullptr;
+  PictureItem *ImgTurn1 = nullptr, *ImgTurn2 = nullptr, *imgLogo = nullptr, *imgMenu = nullptr, *picPanel = nullptr;
   QGraphicsProxyWidget* cmdDeal = nullptr;
   QPushButton* dealButton = nullptr;
 

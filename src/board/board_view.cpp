@@ -18,9 +18,10 @@ namespace cv {
 namespace {
 
 constexpr int kEmptyMode = 88;
-// Steps of a moving picture come this far apart: smooth on any screen, and the
+// Steps of a moving picture come this far apart: the default 45 steps take about a
+// tenth of a second and the smoothest setting (250) about half a second, while the
 // flight's length is still set by its number of steps.
-constexpr double kStepSeconds = 1.0 / 120.0;
+constexpr double kStepSeconds = 1.0 / 400.0;
 const QColor kMarkedFrame(255, 215, 0);
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -40,6 +41,8 @@ BoardView::BoardView(const LayoutBase& base, QWidget* parent)
   setAlignment(Qt::AlignCenter);
   // Keys go to the window, which hands every one to the command handler.
   setFocusPolicy(Qt::NoFocus);
+  // The menu strip appears when the pointer touches the top of the board.
+  setMouseTracking(true);
   connect(scene_->dealButton, &QPushButton::clicked, this, [this] {
     ShowDealButton(false);
     Q_EMIT dealClicked();
@@ -65,6 +68,7 @@ void BoardView::SetPictures(const BoardPictures& pictures) {
   }
   scene_->ImgTurn1->SetPicture(QPixmap::fromImage(pictures_.turn[0]));
   scene_->ImgTurn2->SetPicture(QPixmap::fromImage(pictures_.turn[1]));
+  scene_->imgMenu->SetPicture(QPixmap::fromImage(pictures_.menuTab));
   ApplyPileImages();
 }
 
@@ -384,11 +388,22 @@ CardItem* BoardView::PileAt(QPoint viewPos) const {
   return nullptr;
 }
 
+QGraphicsObject* BoardView::ElementAt(QPoint viewPos) const {
+  for (QGraphicsItem* item : items(viewPos))
+    if (QGraphicsObject* object = item->toGraphicsObject(); object && !object->objectName().isEmpty()) return object;
+  return nullptr;
+}
+
 void BoardView::mousePressEvent(QMouseEvent* event) {
   if (CardItem* pile = PileAt(event->pos())) {
     event->accept();
     mouse_->Press(pile, event->button(), mapToScene(event->pos()));
     return;
+  }
+  QGraphicsObject* element = ElementAt(event->pos());
+  if (element != scene_->cmdDeal) {
+    const QPointF scenePos = mapToScene(event->pos());
+    Q_EMIT pressedOn(element ? element->objectName() : QString(), element ? element->mapFromScene(scenePos) : scenePos);
   }
   QGraphicsView::mousePressEvent(event);
 }
@@ -399,7 +414,23 @@ void BoardView::mouseMoveEvent(QMouseEvent* event) {
     mouse_->Move(mapToScene(event->pos()));
     return;
   }
+  if (event->buttons() == Qt::NoButton) {
+    QGraphicsObject* element = ElementAt(event->pos());
+    const QPointF scenePos = mapToScene(event->pos());
+    Q_EMIT pointerOver(element ? element->objectName() : QString(), element ? element->mapFromScene(scenePos) : scenePos);
+  }
   QGraphicsView::mouseMoveEvent(event);
+}
+
+void BoardView::ShowPanel(bool visible) {
+  if (visible) scene_->picPanel->show();
+  else scene_->picPanel->hide();
+}
+
+bool BoardView::PanelShown() const { return scene_->picPanel->isVisible(); }
+
+QPoint BoardView::GlobalFromScene(QPointF scenePoint) const {
+  return viewport()->mapToGlobal(mapFromScene(scenePoint));
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {

@@ -90,10 +90,20 @@ class BoardView : public QGraphicsView, public Table {
   // A small wait between the steps of a moving picture; ends at once while closing.
   void StepPause();
 
+  // The menu strip at the top of the board.
+  void ShowPanel(bool visible);
+  bool PanelShown() const;
+  // A point of the board on the screen.
+  QPoint GlobalFromScene(QPointF scenePoint) const;
+
  Q_SIGNALS:
   void dealClicked();
   // The game asked the board to close (a close deferred until the turn handed over).
   void closeRequested();
+  // The pointer moved, or a button was pressed, over a named element of the board (""
+  // for the bare board), at `local` inside that element.
+  void pointerOver(const QString& element, QPointF local);
+  void pressedOn(const QString& element, QPointF local);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -106,6 +116,8 @@ class BoardView : public QGraphicsView, public Table {
  private:
   // The enabled pile picture the pointer is on, when no other card picture covers it.
   CardItem* PileAt(QPoint viewPos) const;
+  // The topmost named element under the pointer, null for the bare board.
+  QGraphicsObject* ElementAt(QPoint viewPos) const;
   void ApplyLabelStyles();
   void SetBackgroundFolder();
 

@@ -58,6 +58,7 @@ BoardLayout InitBoard(const LayoutBase& base) {
   l.StatusMsg = QRect(0, 379, 170, 36);
   l.imgLogo = QRect(QPoint(0, 246), LogoSize(base.Wide));
   l.cmdDeal = QRect(30, 365, 110, 30);
+  l.imgMenu = QRect(5, 4, 80, 18);
   l.picPanel = QPoint(0, 0);
   l.board = QSize(base.Wide ? 1024 : 800, kBoardHeight);
 
@@ -214,6 +215,7 @@ std::vector<PlacedElement> Elements(const BoardLayout& l) {
   add("lblMessage", l.lblMessage);
   add("StatusMsg", l.StatusMsg);
   add("imgLogo", l.imgLogo);
+  add("imgMenu", l.imgMenu);
   add("cmdDeal", l.cmdDeal);
   return out;
 }

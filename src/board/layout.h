@@ -46,6 +46,7 @@ struct BoardLayout {
   QRect ImgTurn1, ImgTurn2;
   QRect lblTurn, lblMessage, StatusMsg;
   QRect imgLogo;
+  QRect imgMenu;  // the tab that brings the menu strip, in the free top-left corner
   QRect cmdDeal;
   QPoint picPanel;  // its size is that of the panel picture in use
   QSize board;      // the board surface the scene shows

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "board/step_keys.h"
 #include "menu_lists.h"
 
 namespace cv {
@@ -10,18 +11,15 @@ namespace cv {
 class Game;
 class Records;
 
-// Key codes as the board sees them (the desktop's virtual key codes).
+// Key codes as the board sees them (the desktop's virtual key codes; Up and Down with
+// the board's steps).
 enum KeyCode : int {
-  kKeyBack = 8, kKeyEscape = 27, kKeyEnd = 35, kKeyUp = 38, kKeyDown = 40, kKeyDelete = 46,
+  kKeyBack = 8, kKeyEscape = 27, kKeyEnd = 35, kKeyDelete = 46,
   kKeyP = 80, kKeyR = 82, kKeyS = 83,
   kKeyF1 = 112, kKeyF2, kKeyF3, kKeyF4, kKeyF5, kKeyF6, kKeyF7, kKeyF8, kKeyF9, kKeyF10, kKeyF11, kKeyF12
 };
 // Shift state bits.
 enum : int { kShiftBit = 1, kCtrlBit = 2, kAltBit = 4 };
-
-// The menu strip's key step and the "menu command" value of the structure and
-// background steps.
-constexpr int kMenuStep = 32;
 
 struct SaveChoice {
   int16_t slot = 0;
