@@ -58,7 +58,7 @@ BoardLayout InitBoard(const LayoutBase& base) {
   l.StatusMsg = QRect(0, 379, 170, 36);
   l.imgLogo = QRect(QPoint(0, 246), LogoSize(base.Wide));
   l.cmdDeal = QRect(30, 365, 110, 30);
-  l.imgMenu = QRect(5, 4, 80, 18);
+  l.imgMenu = QRect(0, 2, 80, 18);
   l.picPanel = QPoint(0, 0);
   l.board = QSize(base.Wide ? 1024 : 800, kBoardHeight);
 
@@ -166,6 +166,8 @@ void ArrangeDecorations(BoardLayout& l, const LayoutBase& base) {
   l.imglblCenters.moveTo(l.imgCol[3].left() + Half(l.imgCol[0].left() - l.imgCol[3].left()), captionTop);
   l.imgTop.moveTop(-80);
   l.imgLogo.moveLeft(l.picPlayer[2].left() - 16);
+  // The menu tab stands centred over the Center block, on the building's top.
+  l.imgMenu.moveLeft(base.CenterX + l.lblFoundation.width() / 2 - l.imgMenu.width() / 2);
 }
 
 BoardLayout LayOutBoard(const LayoutBase& base) {
