@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QUrl>
 #include <QWindowStateChangeEvent>
 
@@ -81,7 +82,13 @@ MainWindow::MainWindow(QtPlatform& platform, const std::string& appPath, bool in
   connect(view_, &BoardView::pointerOver, this, &MainWindow::PointerOver);
   connect(view_, &BoardView::pressedOn, this, &MainWindow::PressedOn);
   qApp->installEventFilter(this);
-  resize(view_->layout().board.width(), view_->layout().board.height() + 24);
+  // Until a stored place says otherwise: as large as sits well on the screen, centred.
+  const QSize board = view_->layout().board;
+  const QRect avail = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                       : QRect(0, 0, board.width(), board.height() + 24);
+  const double scale = std::max(1.0, std::min(avail.width() * 0.9 / board.width(), avail.height() * 0.85 / board.height()));
+  const QSize size(qRound(board.width() * scale), qRound(board.height() * scale) + 24);
+  setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, avail));
 }
 
 MainWindow::~MainWindow() {

@@ -12,6 +12,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "options/topmost.h"
+
 namespace cv {
 namespace {
 
@@ -39,7 +41,7 @@ class EntryDelegate : public QStyledItemDelegate {
 }  // namespace
 
 PopupMenu::PopupMenu(int menu, const std::vector<MenuEntry>& entries, const QPixmap& header, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), menu_(menu) {
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), menu_(menu) {
   setObjectName("frmMenu");
   setAttribute(Qt::WA_DeleteOnClose);
   auto* layout = new QVBoxLayout(this);
@@ -82,6 +84,9 @@ PopupMenu::PopupMenu(int menu, const std::vector<MenuEntry>& entries, const QPix
   list_->setFixedHeight(static_cast<int>(entries.size()) * rowHeight + 6);
   setFixedWidth(std::max(keyColumn + keyWidth + 24, header.isNull() ? 0 : 120));
   list_->viewport()->installEventFilter(this);
+  Class1 topmost;
+  topmost.SetOnTop(true);
+  topmost.TopForm(this);
 }
 
 bool PopupMenu::eventFilter(QObject* watched, QEvent* event) {
