@@ -66,7 +66,7 @@ int RunGame(int argc, char** argv) {
   cv::MainWindow window(platform, QDir(QString::fromStdString(appPath)).absolutePath().toStdString(), inspect);
   cv::QuitSignals quit;
   QObject::connect(&quit, &cv::QuitSignals::quitRequested, &window, &cv::MainWindow::RequestClose);
-  if (!window.Start()) return 1;
+  if (!window.Start()) return window.Exited() ? 0 : 1;
   return QApplication::exec();
 }
 

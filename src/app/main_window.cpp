@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QDir>
@@ -146,6 +147,7 @@ bool MainWindow::Start() {
   show();
   game_.rng.Seed(platform_.ClockSeed());
   if (records_.players.PlayerRecord == 0) ShowNameDialog();
+  if (exited_) return false;  // the program was ended while the first dialog was open
   // An idle board offers the next deal.
   view_->ShowDealButton(true);
   return true;
@@ -217,8 +219,16 @@ void MainWindow::ExitLeft(int mode) {
 void MainWindow::CleanUpStuff() {
   if (!game_.prefs.SoundsOff()) sound_.Stop();
   CleanUpSounds(game_.AppPath);
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w != this && w->isVisible()) w->close();
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w == this || !w->isVisible()) continue;
+    // A dialog may refuse an ordinary close (the first player's name); the program's end
+    // does not ask.
+    if (auto* dialog = qobject_cast<QDialog*>(w))
+      dialog->done(QDialog::Rejected);
+    else
+      w->close();
+  }
+  QCoreApplication::quit();
 }
 
 void MainWindow::CloseIfAsked() {

@@ -35,6 +35,7 @@ class MainWindow : public QMainWindow, public CommandHost, public OptionsHost {
   bool Start();
   // The close asked for from outside (SIGTERM, SIGINT): as if the window were closed.
   void RequestClose() { close(); }
+  bool Exited() const { return exited_; }
 
   Game& game() { return game_; }
   Records& records() { return records_; }
