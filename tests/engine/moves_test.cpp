@@ -14,19 +14,6 @@ using test::SetStock;
 using test::SetTableau;
 using test::SetWaste;
 
-class RecordingHooks : public GameHooks {
- public:
-  void FinishGame(Game& g, int w) override {
-    winner = w;
-    GameHooks::FinishGame(g, w);
-  }
-  void SaveTurnBackup(Game&) override { ++turnBackups; }
-  void WriteUndoRecord(Game&, int step, const GameRec&) override { undoSteps.push_back(step); }
-  int winner = -1;
-  int turnBackups = 0;
-  std::vector<int> undoSteps;
-};
-
 class CountingOpponent : public OpponentPlayer {
  public:
   explicit CountingOpponent(Game& g) : g_(g) {}
@@ -53,7 +40,7 @@ class Moves : public ::testing::Test {
 
   test::RecordingTable table;
   test::RecordingPlatform platform;
-  RecordingHooks hooks;
+  test::RecordingHooks hooks;
   Game game;
 };
 

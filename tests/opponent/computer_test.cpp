@@ -14,15 +14,6 @@ using test::SetStock;
 using test::SetTableau;
 using test::SetWaste;
 
-class RecordingHooks : public GameHooks {
- public:
-  void FinishGame(Game& g, int w) override {
-    winner = w;
-    GameHooks::FinishGame(g, w);
-  }
-  int winner = -1;
-};
-
 class ComputerTurnTest : public ::testing::Test {
  protected:
   ComputerTurnTest() : game(table, platform), computer(game) {
@@ -39,7 +30,7 @@ class ComputerTurnTest : public ::testing::Test {
 
   test::RecordingTable table;
   test::RecordingPlatform platform;
-  RecordingHooks hooks;
+  test::RecordingHooks hooks;
   Game game;
   Computer computer;
 };

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/game.h"
 #include "engine/platform.h"
 #include "engine/table.h"
 
@@ -100,6 +101,21 @@ class RecordingPlatform : public Platform {
   double now = 46000.25;
   uint64_t clockSeed = 7;
   int beeps = 0;
+};
+
+// The game's hooks, noting who won and which backups were asked for.
+class RecordingHooks : public GameHooks {
+ public:
+  void FinishGame(Game& g, int w) override {
+    winner = w;
+    GameHooks::FinishGame(g, w);
+  }
+  void SaveTurnBackup(Game&) override { ++turnBackups; }
+  void WriteUndoRecord(Game&, int step, const GameRec&) override { undoSteps.push_back(step); }
+
+  int winner = -1;
+  int turnBackups = 0;
+  std::vector<int> undoSteps;
 };
 
 }  // namespace cv::test
