@@ -113,6 +113,7 @@ bool SavedGames::RestoreGame(int record, GameFile f, int tossFlag) {
     if (CheckPosition(probe).empty() && (probe.Turn == 1 || probe.Turn == 2)) WriteRecord(kRestartRecord, restart);
   }
 
+  if (!g_.TutorialOn) g_.table().RunGameClock(true);
   if (g_.NetworkGame()) return true;
   g_.ShowWhoseTurn();
   if (g_.state.Turn == 2) {

@@ -122,8 +122,10 @@ TEST_F(SavedGamesTest, ASavedGameComesBackWithItsOwnRestartPosition) {
   // Another game, then the saved one again.
   DealLocalFirst();
   Move();
+  table.clockRunning = false;
   ASSERT_TRUE(records.saved.RestoreSavedGame(3));
   EXPECT_EQ(Position(game.state), saved);
+  EXPECT_TRUE(table.clockRunning);
   EXPECT_FALSE(game.GameOver);
   EXPECT_FALSE(table.dealButton);
   EXPECT_EQ(StoredPosition(13), dealt);  // restart goes to that game's own deal

@@ -47,6 +47,7 @@ class RecordingTable : public Table {
   void MarkWinningStock(int owner) override { winningStock = owner; }
   void ClearBoard() override { ++clears; }
   void CloseBoard() override { closed = true; }
+  void RunGameClock(bool running) override { clockRunning = running; }
 
   std::string CountLabel(PileKind kind, int index) const {
     const auto it = counts.find(std::string(PileKindName(kind)) + std::to_string(index));
@@ -59,7 +60,7 @@ class RecordingTable : public Table {
   std::string message, turnLabel;
   std::map<int, bool> turnMarker, frameMarker;
   std::map<int, std::string> panels;
-  bool pilesEnabled = true, dealButton = false, closed = false;
+  bool pilesEnabled = true, dealButton = false, closed = false, clockRunning = false;
   int winningStock = -1, clears = 0;
 };
 
