@@ -75,6 +75,7 @@ MainWindow::MainWindow(QtPlatform& platform, const std::string& appPath, bool in
   view_->SetGame(&game_);
   view_->InspectMode = inspectMode;
   commands_.InspectMode = inspectMode;
+  cardArtDir = QCoreApplication::applicationDirPath();
   platform_.parent = this;
   platform_.playSound = [this](const std::string& path) { sound_.Play(Q(path)); };
   platform_.stopSound = [this] { sound_.Stop(); };
@@ -117,7 +118,7 @@ bool MainWindow::Start() {
     return false;
   }
   try {
-    cards_ = std::make_unique<clsDLL>(QCoreApplication::applicationDirPath());
+    cards_ = CreateCardArt();
   } catch (const CardArtError& e) {
     platform_.MessageBox("Unexpected error while setting up Corvalle" + std::string(kCrLf) + "Error # " +
                              LeadingSpaceNumber(e.Number()) + " occurred: " + std::string(kCrLf) + e.what(),
@@ -371,10 +372,9 @@ std::string MainWindow::InputBox(const std::string& prompt) {
 void MainWindow::PlayFile(const std::string& path) { sound_.Play(Q(path)); }
 
 void MainWindow::KeyCommand(const QKeyEvent& event) {
-  if (const int code = GameKeyCode(event.key())) {
-    commands_.KeyCommand(code, GameShiftState(event.modifiers()));
-    CloseIfAsked();
-  }
+  // Keys the game has no use for still count as the first key that arms the others.
+  commands_.KeyCommand(GameKeyCode(event.key()), GameShiftState(event.modifiers()));
+  CloseIfAsked();
 }
 
 std::optional<int16_t> MainWindow::AskMatchTarget() {
@@ -412,7 +412,7 @@ void MainWindow::ShowOptionsDialog() {
 }
 
 std::unique_ptr<clsDLL> MainWindow::CreateCardArt() {
-  return std::make_unique<clsDLL>(QCoreApplication::applicationDirPath());
+  return std::make_unique<clsDLL>(cardArtDir);
 }
 
 QImage MainWindow::CurrentBackground() { return view_->BackgroundPicture(); }

@@ -36,6 +36,8 @@ class MainWindow : public QMainWindow, public CommandHost, public OptionsHost {
   // The close asked for from outside (SIGTERM, SIGINT): as if the window were closed.
   void RequestClose() { close(); }
   bool Exited() const { return exited_; }
+  // Where the card-art library is looked for when the registry names none.
+  QString cardArtDir;
 
   Game& game() { return game_; }
   Records& records() { return records_; }
