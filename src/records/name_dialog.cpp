@@ -148,6 +148,14 @@ void NameDialog::reject() {
   if (records_.players.PlayerRecord != 0) QDialog::reject();
 }
 
+// Without a title bar the window needs an edge of its own to stand out from the board.
+void NameDialog::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  QPainter p(this);
+  p.setPen(QPen(QColor(70, 70, 78), 2));
+  p.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
 void NameDialog::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) grab_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
   QDialog::mousePressEvent(event);
