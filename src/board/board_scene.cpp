@@ -90,6 +90,12 @@ BoardScene::BoardScene(const BoardLayout& layout, const CardArt& art) {
       dealButton->setFont(BoardFont(10, true));
       dealButton->setFixedSize(e.rect.size());
       dealButton->setFocusPolicy(Qt::NoFocus);  // keys belong to the board
+      // In the brass of the board's captions, so it reads as part of the table.
+      dealButton->setStyleSheet(
+          "QPushButton { color: #3b2408; border: 1px solid #6b4a16; border-radius: 5px;"
+          " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f7e1a0, stop:0.5 #e0b85c, stop:1 #b98a2e); }"
+          "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff0c0, stop:1 #d19f3f); }"
+          "QPushButton:pressed { background: #b98a2e; }");
       cmdDeal = scene_.addWidget(dealButton);
       cmdDeal->setObjectName(name);
       cmdDeal->setPos(e.rect.topLeft());
