@@ -58,7 +58,8 @@ PopupMenu::PopupMenu(int menu, const std::vector<MenuEntry>& entries, const QPix
   list_ = new QListWidget(this);
   list_->setObjectName("List1");
   list_->setMouseTracking(true);
-  list_->setFrameShape(QFrame::NoFrame);
+  list_->setFrameShape(QFrame::Box);
+  list_->setTextElideMode(Qt::ElideNone);  // the separators' dashes simply run to the edge
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QPalette pal = list_->palette();
