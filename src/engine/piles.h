@@ -18,12 +18,6 @@ constexpr std::string_view PileKindName(PileKind k) {
   return "";
 }
 
-constexpr PileKind PileKindFromName(std::string_view name) {
-  for (PileKind k : {PileKind::Player, PileKind::Opponent, PileKind::Tableau, PileKind::Center})
-    if (PileKindName(k) == name) return k;
-  return PileKind::None;
-}
-
 // Player pile indexes.
 constexpr int kStock = 1;
 constexpr int kReserve = 2;
