@@ -15,19 +15,28 @@
 namespace cv {
 namespace {
 
+// The program folder's records opened headless, as the window would open them.
+struct HeadlessRecords {
+  explicit HeadlessRecords(const std::string& home) : game(table, platform), records(game) {
+    game.AppPath = home;
+    opened = records.Open() == Records::OpenResult::Ready;
+  }
+  test::RecordingTable table;
+  test::RecordingPlatform platform;
+  Game game;
+  Records records;
+  bool opened = false;
+};
+
 // The shipped program folder with one player, Tess, who played last.
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(InstallMissingFromTemplate(CORVALLE_TEMPLATE_DIR, home.path), "");
-    test::RecordingTable table;
-    test::RecordingPlatform platform;
-    Game game(table, platform);
-    game.AppPath = home.path;
-    Records records(game);
-    ASSERT_EQ(records.Open(), Records::OpenResult::Ready);
-    ASSERT_EQ(records.players.ChoosePlayer("Tess"), Players::Choice::Created);
-    records.Shutdown(std::nullopt);
+    HeadlessRecords r(home.path);
+    ASSERT_TRUE(r.opened);
+    ASSERT_EQ(r.records.players.ChoosePlayer("Tess"), Players::Choice::Created);
+    r.records.Shutdown(std::nullopt);
   }
 
   void Key(MainWindow& w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -71,13 +80,9 @@ TEST_F(MainWindowTest, StartsDealsPlaysAndClosesCleanly) {
   EXPECT_FALSE(QFile::exists(QString::fromStdString(Data("~105.tmp"))));
   EXPECT_FALSE(QFile::exists(QString::fromStdString(Data("~tempmoves.sav"))));
   // The player's choice was stored at the end.
-  test::RecordingTable table;
-  test::RecordingPlatform p;
-  Game game(table, p);
-  game.AppPath = home.path;
-  Records records(game);
-  ASSERT_EQ(records.Open(), Records::OpenResult::Ready);
-  EXPECT_EQ(game.prefs.Structure, 1002);
+  HeadlessRecords r(home.path);
+  ASSERT_TRUE(r.opened);
+  EXPECT_EQ(r.game.prefs.Structure, 1002);
 }
 
 TEST_F(MainWindowTest, ACloseDuringTheComputersTurnWaitsForTheHandOver) {
